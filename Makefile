@@ -1,0 +1,28 @@
+# Thin front door over CMake presets; see README.md.
+SHELL := /bin/bash
+PRESETS := native win64 win32
+
+.PHONY: all build test run bench fuzz screenshot bootstrap clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+build: bootstrap
+	@for p in $(PRESETS); do cmake --preset $$p >/dev/null && cmake --build --preset $$p || exit 1; done
+
+test: build
+	@status=0; \
+	ctest --preset native || status=1; \
+	ctest --preset win64 || status=1; \
+	exit $$status
+
+run: build
+	@scripts/run-glyphor
+
+screenshot: build
+	@scripts/screenshot docs/main-window.png
+
+clean:
+	rm -rf build

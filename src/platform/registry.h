@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+// The predefined keys the program reads and writes under.
+enum class RegistryRoot { LocalMachine, Users, CurrentUser };
+
+// Value types, numbered as the registry numbers them.
+namespace RegistryType {
+inline constexpr std::uint32_t String = 1;        // REG_SZ
+inline constexpr std::uint32_t ExpandString = 2;  // REG_EXPAND_SZ
+inline constexpr std::uint32_t Binary = 3;        // REG_BINARY
+inline constexpr std::uint32_t Dword = 4;         // REG_DWORD
+inline constexpr std::uint32_t MultiString = 7;   // REG_MULTI_SZ
+}  // namespace RegistryType
+
+struct RegistryValue {
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> data;
+
+    bool operator==(const RegistryValue&) const = default;
+};
+
+// A registry, the machine's or one held in memory. Every call opens the key
+// it needs and closes it again before returning.
+class Registry {
+public:
+    virtual ~Registry() = default;
+
+    // The value's type and bytes; nothing when the key or the value is
+    // missing or cannot be read.
+    virtual std::optional<RegistryValue> Query(RegistryRoot root, std::wstring_view path,
+                                               std::wstring_view name) = 0;
+
+    // Creates every missing key along the path, then stores the value.
+    // True when the value was stored.
+    virtual bool Set(RegistryRoot root, std::wstring_view path, std::wstring_view name,
+                     const RegistryValue& value) = 0;
+};

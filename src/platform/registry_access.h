@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/registry.h"
+
+// Text and number access to registry values, as the rest of the program uses it.
+namespace mRegistry {
+
+// A value as the program shows it: a REG_SZ up to its first NUL (all of it
+// when it holds none), a one- or two-byte REG_BINARY as a decimal number,
+// anything else as the empty text.
+std::wstring QueryValueText(const RegistryValue& value);
+
+// The value as text; empty when the key or value is missing or unreadable.
+std::wstring ReadRegistryText(Registry& registry, RegistryRoot root, std::wstring_view path,
+                              std::wstring_view name);
+
+// Stores a REG_SZ (UTF-16, with its terminating NUL), creating missing keys.
+bool WriteRegistryText(Registry& registry, RegistryRoot root, std::wstring_view path,
+                       std::wstring_view name, std::wstring_view data);
+
+// Stores a four-byte little-endian REG_DWORD, creating missing keys.
+bool WriteRegistryDword(Registry& registry, RegistryRoot root, std::wstring_view path,
+                        std::wstring_view name, std::uint32_t number);
+
+}  // namespace mRegistry

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+// Move-only owners for Windows handles: each closes its handle exactly once.
+template <typename T, auto Close, T Invalid = T{}>
+class unique_any {
+public:
+    unique_any() noexcept = default;
+    explicit unique_any(T value) noexcept : value_(value) {}
+    unique_any(const unique_any&) = delete;
+    unique_any& operator=(const unique_any&) = delete;
+    unique_any(unique_any&& other) noexcept : value_(other.release()) {}
+    unique_any& operator=(unique_any&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+    ~unique_any() { reset(); }
+
+    T get() const noexcept { return value_; }
+    explicit operator bool() const noexcept { return value_ != Invalid; }
+
+    // For out-parameters: closes what is held and hands out the slot.
+    T* put() noexcept {
+        reset();
+        return &value_;
+    }
+    T release() noexcept { return std::exchange(value_, Invalid); }
+    void reset(T value = Invalid) noexcept {
+        if (value_ != Invalid) Close(value_);
+        value_ = value;
+    }
+
+private:
+    T value_ = Invalid;
+};
+
+namespace handle_close {
+inline void Handle(HANDLE h) noexcept { ::CloseHandle(h); }
+inline void Key(HKEY h) noexcept { ::RegCloseKey(h); }
+inline void GdiObject(HGDIOBJ h) noexcept { ::DeleteObject(h); }
+inline void Sid(PSID h) noexcept { ::FreeSid(h); }
+inline void Window(HWND h) noexcept { ::DestroyWindow(h); }
+inline void Memory(void* p) noexcept { ::CoTaskMemFree(p); }
+}  // namespace handle_close
+
+using unique_handle = unique_any<HANDLE, handle_close::Handle>;
+using unique_hkey = unique_any<HKEY, handle_close::Key>;
+using unique_hfont = unique_any<HFONT, handle_close::GdiObject>;
+using unique_hbitmap = unique_any<HBITMAP, handle_close::GdiObject>;
+using unique_sid = unique_any<PSID, handle_close::Sid>;
+using unique_hwnd = unique_any<HWND, handle_close::Window>;
+template <typename T>
+using unique_cotaskmem = unique_any<T*, handle_close::Memory>;
+
+// A window's device context, released to the window it came from.
+class unique_window_dc {
+public:
+    explicit unique_window_dc(HWND window) noexcept : window_(window), dc_(::GetDC(window)) {}
+    unique_window_dc(const unique_window_dc&) = delete;
+    unique_window_dc& operator=(const unique_window_dc&) = delete;
+    ~unique_window_dc() {
+        if (dc_) ::ReleaseDC(window_, dc_);
+    }
+    HDC get() const noexcept { return dc_; }
+    explicit operator bool() const noexcept { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// Selects an object into a device context and puts the previous one back.
+class unique_select_object {
+public:
+    unique_select_object(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(::SelectObject(dc, object)) {}
+    unique_select_object(const unique_select_object&) = delete;
+    unique_select_object& operator=(const unique_select_object&) = delete;
+    ~unique_select_object() {
+        if (selected()) ::SelectObject(dc_, previous_);
+    }
+    // SelectObject answers NULL (or HGDI_ERROR for regions) when it fails.
+    bool selected() const noexcept { return previous_ != nullptr && previous_ != HGDI_ERROR; }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};

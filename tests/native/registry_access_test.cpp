@@ -1,0 +1,91 @@
+#include "platform/registry_access.h"
+
+#include <gtest/gtest.h>
+
+#include "memory_registry.h"
+
+using namespace mRegistry;
+
+namespace {
+
+RegistryValue Bytes(std::uint32_t type, std::vector<std::uint8_t> data) { return {type, std::move(data)}; }
+
+constexpr auto kRoot = RegistryRoot::LocalMachine;
+constexpr std::wstring_view kPath = L"SOFTWARE\\Test\\Deep\\Path";
+
+}  // namespace
+
+TEST(QueryValueText, StringIsCutAtFirstNul) {
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::String, {'A', 0, 'b', 0, 0, 0})), L"Ab");
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::String, {'A', 0, 0, 0, 'b', 0, 0, 0})), L"A");
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::String, {0, 0})), L"");
+}
+
+TEST(QueryValueText, StringWithoutNulReadsWhole) {
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::String, {'X', 0, 'y', 0})), L"Xy");
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::String, {})), L"");
+    // A stray odd byte is not half a character.
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::String, {'X', 0, 'y'})), L"X");
+}
+
+TEST(QueryValueText, StringKeepsCharactersOutsideAnyAnsiCodePage) {
+    // U+0985 BENGALI LETTER A, then a surrogate pair for U+1F600.
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::String, {0x85, 0x09, 0x3D, 0xD8, 0x00, 0xDE, 0, 0})),
+              std::wstring({wchar_t(0x0985), wchar_t(0xD83D), wchar_t(0xDE00)}));
+}
+
+TEST(QueryValueText, SmallBinaryReadsAsDecimal) {
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, {0xFF, 0xFF})), L"-1");
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, {7})), L"7");
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, {0xFF})), L"255");
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, {0x34, 0x12})), L"4660");
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, {0x00, 0x80})), L"-32768");
+}
+
+TEST(QueryValueText, LongOrEmptyBinaryAndOtherTypesReadEmpty) {
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, {1, 2, 3})), L"");
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, std::vector<std::uint8_t>(4096, 0xAB))), L"");
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, {})), L"");
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Dword, {2, 0, 0, 0})), L"");
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::ExpandString, {'A', 0, 0, 0})), L"");
+    EXPECT_EQ(QueryValueText(Bytes(RegistryType::MultiString, {'A', 0, 0, 0, 0, 0})), L"");
+}
+
+TEST(RegistryAccess, MissingKeyOrValueReadsEmpty) {
+    MemoryRegistry registry;
+    EXPECT_EQ(ReadRegistryText(registry, kRoot, kPath, L"Vrinda"), L"");
+    registry.Put(kRoot, kPath, L"Other", Bytes(RegistryType::String, {'x', 0, 0, 0}));
+    EXPECT_EQ(ReadRegistryText(registry, kRoot, kPath, L"Vrinda"), L"");
+}
+
+TEST(RegistryAccess, TextRoundTripsWithTerminatingNul) {
+    MemoryRegistry registry;
+    ASSERT_TRUE(WriteRegistryText(registry, kRoot, kPath, L"Vrinda", L" Likhan "));
+    const auto* stored = registry.Find(kRoot, kPath, L"Vrinda");
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(*stored, Bytes(RegistryType::String, {' ', 0, 'L', 0, 'i', 0, 'k', 0, 'h', 0, 'a', 0, 'n', 0, ' ', 0, 0, 0}));
+    EXPECT_EQ(ReadRegistryText(registry, kRoot, kPath, L"vrinda"), L" Likhan ");
+}
+
+TEST(RegistryAccess, EmptyTextIsStoredAsItsNulAlone) {
+    MemoryRegistry registry;
+    ASSERT_TRUE(WriteRegistryText(registry, kRoot, kPath, L"Vrinda", L""));
+    EXPECT_EQ(*registry.Find(kRoot, kPath, L"Vrinda"), Bytes(RegistryType::String, {0, 0}));
+}
+
+TEST(RegistryAccess, NumberIsFourLittleEndianBytes) {
+    MemoryRegistry registry;
+    ASSERT_TRUE(WriteRegistryDword(registry, RegistryRoot::Users, kPath, L"FontSmoothingType", 0x01020304));
+    EXPECT_EQ(*registry.Find(RegistryRoot::Users, kPath, L"FontSmoothingType"),
+              Bytes(RegistryType::Dword, {4, 3, 2, 1}));
+    // A number is not text to a reader.
+    EXPECT_EQ(ReadRegistryText(registry, RegistryRoot::Users, kPath, L"FontSmoothingType"), L"");
+}
+
+TEST(RegistryAccess, FailedWriteIsReported) {
+    MemoryRegistry registry;
+    registry.failWrites = true;
+    EXPECT_FALSE(WriteRegistryText(registry, kRoot, kPath, L"Vrinda", L"Likhan"));
+    EXPECT_FALSE(WriteRegistryDword(registry, kRoot, kPath, L"N", 2));
+    EXPECT_EQ(registry.Find(kRoot, kPath, L"Vrinda"), nullptr);
+}
