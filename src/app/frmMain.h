@@ -1,0 +1,73 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "app/main_window_controls.h"
+#include "app/single_instance.h"
+#include "app/startup.h"
+#include "platform/unique_handle.h"
+#include "platform/win32_registry.h"
+
+// The main window: its controls, its load and its keyboard handling.
+class frmMain final : public MainWindowControls, private StartupSteps {
+public:
+    // Makes the window and all its controls, hidden. Null when Windows refuses.
+    static std::unique_ptr<frmMain> Create(HINSTANCE instance);
+    ~frmMain() override;
+
+    HWND hwnd() const { return window_.get(); }
+
+    // Runs the start-up sequence on the hidden window. False when the program
+    // is to end at once.
+    bool Load();
+
+    // Shows the window centred on the screen, the focus on cmdFix.
+    void Show();
+
+    // Keyboard navigation for a message taken from the queue: the window's
+    // own tab order, then the dialog keys. True when the message was used.
+    bool PreTranslateMessage(MSG& message);
+
+    std::wstring FontChoiceText() const override;
+    bool SmoothingTicked() const override;
+    bool InternetExplorerTicked() const override;
+    void SetDefaultFontCaption(std::wstring_view caption) override;
+    void FocusFontChoice() override;
+
+private:
+    frmMain() = default;
+
+    bool AnotherInstanceRunning() override;
+    bool IsAdministrator() override;
+    void ShowDefaultFont() override;
+    void FillFontList() override;
+    void InstallIcon() override;
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    bool CreateControls(HINSTANCE instance);
+    void AddTooltip(HWND control, const wchar_t* text);
+    bool MoveFocusInTabOrder(bool backwards);
+
+    unique_hwnd window_;
+    unique_hfont font_;
+    HWND lblDefFont_ = nullptr;
+    HWND Frame1_ = nullptr;
+    HWND lblFont_ = nullptr;
+    HWND comFont_ = nullptr;
+    HWND Picture1_ = nullptr;
+    HWND chkFS_ = nullptr;
+    HWND chkIE_ = nullptr;
+    HWND cmdFix_ = nullptr;
+    HWND cmdDef_ = nullptr;
+    HWND Command1_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HWND lastFocus_ = nullptr;
+    // The controls Tab visits, in order; labels, frame and panel take no focus.
+    std::array<HWND, 6> tabOrder_{};
+    SingleInstance instance_;
+    Win32Registry registry_;
+};

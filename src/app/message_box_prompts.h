@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+#include "app/prompts.h"
+
+// Prompts as modal Windows message boxes over an owner window (or none).
+class MessageBoxPrompts final : public Prompts {
+public:
+    explicit MessageBoxPrompts(HWND owner) : owner_(owner) {}
+    void ShowMessage(std::wstring_view text, std::wstring_view title, MessageIcon icon) override;
+
+private:
+    HWND owner_;
+};
