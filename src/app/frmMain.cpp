@@ -155,14 +155,19 @@ bool frmMain::CreateControls(HINSTANCE instance) {
     SetWindowTextW(comFont_, kPlaceholder);
     SendMessageW(chkFS_, BM_SETCHECK, BST_CHECKED, 0);
 
-    // A closed combo box is as tall as its font makes it; grow or shrink the
-    // selection field so that the control keeps its designed height.
-    RECT closed;
-    GetWindowRect(comFont_, &closed);
+    // A closed combo box is as tall as its font makes it; size its selection
+    // field so that the control keeps its designed height. How the field maps
+    // to the whole differs between implementations, hence the re-measuring.
     const int wanted = TwipsToPixels(390, dpi);
-    const auto field = static_cast<int>(SendMessageW(comFont_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-    if (field > 0 && closed.bottom - closed.top != wanted)
-        SendMessageW(comFont_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + wanted - (closed.bottom - closed.top));
+    auto field = static_cast<int>(SendMessageW(comFont_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int attempt = 0; attempt < 3 && field > 0; ++attempt) {
+        RECT closed;
+        GetWindowRect(comFont_, &closed);
+        const int height = closed.bottom - closed.top;
+        if (height == wanted || field + wanted - height <= 0) break;
+        field += wanted - height;
+        SendMessageW(comFont_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
 
     tabOrder_ = {cmdFix_, Command1_, chkFS_, comFont_, cmdDef_, chkIE_};
 

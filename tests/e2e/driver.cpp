@@ -1,0 +1,188 @@
+#include "driver.h"
+
+#include <cstdlib>
+#include <thread>
+
+namespace driver {
+namespace {
+
+std::wstring FromEnvironment(const wchar_t* name) {
+    const wchar_t* value = _wgetenv(name);
+    return value ? value : L"";
+}
+
+// The runner passes Linux paths; Wine shows the root as drive Z:.
+std::wstring WindowsPath(std::wstring path) {
+    for (auto& ch : path)
+        if (ch == L'/') ch = L'\\';
+    return path.starts_with(L"\\") ? L"Z:" + path : path;
+}
+
+template <typename Predicate>
+bool WaitUntil(std::chrono::milliseconds timeout, Predicate done) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(50ms);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::wstring BuildPath(const std::wstring& relative) {
+    return WindowsPath(FromEnvironment(L"GLYPHOR_BUILD") + L"/" + relative);
+}
+
+std::wstring ArtefactPath(const std::wstring& name) {
+    const std::wstring folder = WindowsPath(FromEnvironment(L"GLYPHOR_ARTEFACTS"));
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder + L"\\" + name;
+}
+
+Program::Program(const std::wstring& exe, const std::wstring& directory) {
+    std::wstring command = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &info))
+        return;
+    CloseHandle(info.hThread);
+    process_.reset(info.hProcess);
+    pid_ = info.dwProcessId;
+}
+
+Program::~Program() {
+    // Only the process this object started is ended, and only if it still runs.
+    if (process_ && Running()) {
+        TerminateProcess(process_.get(), 1);
+        WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+bool Program::Running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
+
+std::optional<DWORD> Program::WaitForExit(std::chrono::milliseconds timeout) {
+    if (!process_ || WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
+        return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.get(), &code);
+    return code;
+}
+
+std::vector<HWND> TopLevelWindowsOf(DWORD pid) {
+    struct Search {
+        DWORD pid;
+        std::vector<HWND> found;
+    } search{pid, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->pid && IsWindowVisible(window)) s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindWindowOf(DWORD pid, const std::wstring& cls, const std::wstring& title, std::chrono::milliseconds timeout) {
+    HWND found = nullptr;
+    WaitUntil(timeout, [&] {
+        for (HWND window : TopLevelWindowsOf(pid)) {
+            if ((cls.empty() || ClassOf(window) == cls) && TextOf(window) == title) {
+                found = window;
+                return true;
+            }
+        }
+        return false;
+    });
+    return found;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+std::wstring TextOf(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                        5000, &copied);
+    text.resize(copied);
+    return text;
+}
+
+HWND ChildById(HWND parent, int id) {
+    struct Search {
+        int id;
+        HWND found;
+    } search{id, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (GetDlgCtrlID(child) != s->id) return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND ChildByText(HWND parent, const std::wstring& cls, const std::wstring& text) {
+    struct Search {
+        const std::wstring& cls;
+        const std::wstring& text;
+        HWND found;
+    } search{cls, text, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (ClassOf(child) != s->cls || TextOf(child) != s->text) return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+RECT RectInParent(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+
+MessageBoxSeen WaitForMessageBox(DWORD pid, std::chrono::milliseconds timeout) {
+    MessageBoxSeen seen;
+    WaitUntil(timeout, [&] {
+        for (HWND window : TopLevelWindowsOf(pid)) {
+            if (ClassOf(window) != L"#32770") continue;
+            seen.window = window;
+            return true;
+        }
+        return false;
+    });
+    if (!seen.window) return seen;
+    seen.title = TextOf(seen.window);
+    // The message is the static control with identifier 0xFFFF.
+    seen.text = TextOf(GetDlgItem(seen.window, 0xFFFF));
+    return seen;
+}
+
+void Answer(HWND box, int button) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    WaitUntil(10s, [&] { return !IsWindow(box) || !IsWindowVisible(box); });
+}
+
+}  // namespace driver

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/unique_handle.h"
+
+// Drives the real program from outside, the way a person would: starts it,
+// finds its windows, reads and clicks its controls, answers its boxes.
+namespace driver {
+
+using namespace std::chrono_literals;
+
+// Windows path of a file of the build tree (GLYPHOR_BUILD is set by the runner).
+std::wstring BuildPath(const std::wstring& relative);
+// Windows path of the artefacts folder of this run.
+std::wstring ArtefactPath(const std::wstring& name);
+
+class Program {
+public:
+    // Starts the executable with the given working directory (empty: inherit).
+    explicit Program(const std::wstring& exe, const std::wstring& directory = {});
+    Program(Program&&) = default;
+    ~Program();
+
+    DWORD pid() const { return pid_; }
+    bool Running() const;
+    // Waits for the process to end; its exit code, or nothing on time-out.
+    std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout = 10s);
+
+private:
+    unique_handle process_;
+    DWORD pid_ = 0;
+};
+
+// A visible top-level window of the process with that class (empty: any) and title.
+HWND FindWindowOf(DWORD pid, const std::wstring& cls, const std::wstring& title,
+                  std::chrono::milliseconds timeout = 15s);
+std::vector<HWND> TopLevelWindowsOf(DWORD pid);
+
+std::wstring ClassOf(HWND window);
+std::wstring TextOf(HWND window);  // WM_GETTEXT, which works across processes
+// A child at any depth, by its control identifier or by class and text.
+HWND ChildById(HWND parent, int id);
+HWND ChildByText(HWND parent, const std::wstring& cls, const std::wstring& text);
+// Position and size relative to the client area of the control's parent.
+RECT RectInParent(HWND control);
+
+// Clicks a button without waiting for what the click opens.
+void Click(HWND button);
+
+struct MessageBoxSeen {
+    HWND window = nullptr;
+    std::wstring title;
+    std::wstring text;
+};
+// The next message box of the process, with its title and text. Its icon
+// cannot be told from another process under Wine.
+MessageBoxSeen WaitForMessageBox(DWORD pid, std::chrono::milliseconds timeout = 15s);
+// Answers a box by its button (IDOK, IDNO, ...) and waits for it to close.
+void Answer(HWND box, int button);
+
+}  // namespace driver

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/control_ids.h"
+#include "driver.h"
+#include "platform/registry_access.h"
+#include "platform/win32_registry.h"
+#include "repair/substitute_settings.h"
+
+using namespace driver;
+
+namespace {
+
+constexpr wchar_t kCaption[] = L"Glyphor by Orrinel";
+
+int Pixels(int twips) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return MulDiv(twips, dpi, 1440);
+}
+
+void SetSubstitute(const std::wstring* face) {
+    const auto& row = SubstituteSettings::kSubstitute;
+    if (face) {
+        Win32Registry registry;
+        ASSERT_TRUE(mRegistry::WriteRegistryText(registry, row.root, row.path, row.name, *face));
+    } else {
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, std::wstring(row.path).c_str(), std::wstring(row.name).c_str());
+    }
+}
+
+// One started Glyphor with its main window found.
+struct Started {
+    Program program{BuildPath(L"glyphor.exe")};
+    HWND window = FindWindowOf(program.pid(), L"GlyphorMain", kCaption);
+
+    ~Started() {
+        if (window) PostMessageW(window, WM_CLOSE, 0, 0);
+        program.WaitForExit();
+    }
+};
+
+struct Expected {
+    int id;
+    const wchar_t* cls;
+    const wchar_t* text;
+    int parent;  // 0: the main window
+    int left, top, width, height;
+};
+
+}  // namespace
+
+TEST(MainWindowEndToEnd, WindowAndControlsAreLaidOutAsDesigned) {
+    SetSubstitute(nullptr);
+    Started glyphor;
+    ASSERT_NE(glyphor.window, nullptr);
+
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(glyphor.window, GWL_STYLE));
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    RECT client{};
+    GetClientRect(glyphor.window, &client);
+    EXPECT_EQ(client.right, Pixels(3420));
+    EXPECT_EQ(client.bottom, Pixels(3045));
+    RECT frame{};
+    GetWindowRect(glyphor.window, &frame);
+    EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+
+    using namespace ControlId;
+    const Expected controls[] = {
+        {lblDefFont, L"Static", L"Default Font is - Vrinda", 0, 120, 120, 3135, 255},
+        {Frame1, L"Button", L":: Choose your font  ::", 0, 90, 480, 3240, 2460},
+        {lblFont, L"Static", L"Font Name: (e.g.- Bangla)", Frame1, 225, 315, 2670, 330},
+        {comFont, L"ComboBox", L"Choose a Font from the list", Frame1, 120, 675, 3015, 390},
+        {Picture1, L"GlyphorPanel", L"", Frame1, 120, 1080, 3045, 1335},
+        {chkFS, L"Button", L" Enable Font Smoothing", Picture1, 120, 80, 2895, 270},
+        {chkIE, L"Button", L" Set as IE Default for Bengali", Picture1, 120, 400, 2895, 270},
+        {cmdFix, L"Button", L"&Fix It", Picture1, 120, 840, 885, 420},
+        {cmdDef, L"Button", L"&Restore", Picture1, 1080, 840, 915, 420},
+        {Command1, L"Button", L"&About", Picture1, 2040, 840, 885, 420},
+    };
+    for (const auto& c : controls) {
+        SCOPED_TRACE(c.text);
+        const HWND control = ChildById(glyphor.window, c.id);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(ClassOf(control), c.cls);
+        EXPECT_EQ(TextOf(control), c.text);
+        EXPECT_EQ(GetParent(control), c.parent ? ChildById(glyphor.window, c.parent) : glyphor.window);
+        const RECT r = RectInParent(control);
+        EXPECT_NEAR(r.left, Pixels(c.left), 1);
+        EXPECT_NEAR(r.top, Pixels(c.top), 1);
+        EXPECT_NEAR(r.right - r.left, Pixels(c.width), 1);
+        EXPECT_NEAR(r.bottom - r.top, Pixels(c.height), 1);
+        EXPECT_TRUE(IsWindowVisible(control) && IsWindowEnabled(control));
+    }
+
+    const HWND combo = ChildById(glyphor.window, comFont);
+    EXPECT_TRUE(GetWindowLongPtrW(combo, GWL_STYLE) & CBS_SORT);
+    EXPECT_EQ(GetWindowLongPtrW(combo, GWL_STYLE) & 3, CBS_DROPDOWN);
+    EXPECT_EQ(SendMessageW(ChildById(glyphor.window, chkFS), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(ChildById(glyphor.window, chkIE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST(MainWindowEndToEnd, FocusStartsOnFixItAndTabFollowsTheDesignedOrder) {
+    SetSubstitute(nullptr);
+    Started glyphor;
+    ASSERT_NE(glyphor.window, nullptr);
+    const DWORD thread = GetWindowThreadProcessId(glyphor.window, nullptr);
+    const auto focus = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(thread, &info);
+        return info.hwndFocus;
+    };
+
+    using namespace ControlId;
+    const int order[] = {cmdFix, Command1, chkFS, comFont, cmdDef, chkIE, cmdFix};
+    for (int id : order) {
+        const HWND expected = ChildById(glyphor.window, id);
+        const HWND actual = focus();
+        EXPECT_TRUE(actual == expected || IsChild(expected, actual)) << "expected control " << id;
+        PostMessageW(actual, WM_KEYDOWN, VK_TAB, 1);
+        PostMessageW(actual, WM_KEYUP, VK_TAB, 0xC0000001);
+        Sleep(300);
+    }
+}
+
+TEST(MainWindowEndToEnd, LabelShowsTheSubstituteFromTheRegistry) {
+    const std::wstring face = L"  Likhan \x09B2\x09BF\x0996\x09A8 ";
+    SetSubstitute(&face);
+    {
+        Started glyphor;
+        ASSERT_NE(glyphor.window, nullptr);
+        EXPECT_EQ(TextOf(ChildById(glyphor.window, ControlId::lblDefFont)), L"Default Font is - " + face);
+    }
+    SetSubstitute(nullptr);
+    Started glyphor;
+    ASSERT_NE(glyphor.window, nullptr);
+    EXPECT_EQ(TextOf(ChildById(glyphor.window, ControlId::lblDefFont)), L"Default Font is - Vrinda");
+}
+
+TEST(MainWindowEndToEnd, SecondInstanceSaysAlreadyRunningAndLeavesTheFirstAlone) {
+    SetSubstitute(nullptr);
+    Started first;
+    ASSERT_NE(first.window, nullptr);
+
+    Program second(BuildPath(L"glyphor.exe"));
+    const MessageBoxSeen box = WaitForMessageBox(second.pid());
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.title, L"Glyphor");
+    EXPECT_EQ(box.text, L"Already Running");
+    for (HWND window : TopLevelWindowsOf(second.pid())) EXPECT_NE(ClassOf(window), L"GlyphorMain");
+
+    Answer(box.window, IDOK);
+    EXPECT_EQ(second.WaitForExit(), std::optional<DWORD>{0});
+    EXPECT_TRUE(first.program.Running());
+    EXPECT_TRUE(IsWindowVisible(first.window));
+}
+
+TEST(MainWindowEndToEnd, ClosingTheWindowEndsTheProgram) {
+    Started glyphor;
+    ASSERT_NE(glyphor.window, nullptr);
+    PostMessageW(glyphor.window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(glyphor.program.WaitForExit(), std::optional<DWORD>{0});
+    glyphor.window = nullptr;
+}

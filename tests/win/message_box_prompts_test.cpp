@@ -1,0 +1,67 @@
+#include "app/message_box_prompts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+namespace {
+
+struct Seen {
+    std::wstring title, text;
+    HICON icon = nullptr;
+};
+
+HWND FindOwnMessageBox() {
+    for (int tries = 0; tries < 200; ++tries) {
+        HWND found = nullptr;
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                DWORD pid = 0;
+                GetWindowThreadProcessId(window, &pid);
+                wchar_t cls[16] = {};
+                GetClassNameW(window, cls, 16);
+                if (pid != GetCurrentProcessId() || std::wstring(cls) != L"#32770" || !IsWindowVisible(window))
+                    return TRUE;
+                *reinterpret_cast<HWND*>(data) = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        if (found) return found;
+        Sleep(25);
+    }
+    return nullptr;
+}
+
+// Shows the message on a thread of its own, reads the box, then presses OK.
+Seen Show(std::wstring_view title, MessageIcon icon) {
+    std::thread shower([&] { MessageBoxPrompts(nullptr).ShowMessage(L"First line\r\nSecond line", title, icon); });
+    Seen seen;
+    if (HWND box = FindOwnMessageBox()) {
+        wchar_t text[256] = {};
+        GetWindowTextW(box, text, 256);
+        seen.title = text;
+        GetDlgItemTextW(box, 0xFFFF, text, 256);
+        seen.text = text;
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+                seen.icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+        }
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    shower.join();
+    return seen;
+}
+
+}  // namespace
+
+TEST(MessageBoxPrompts, ShowTheirTextTitleAndIcon) {
+    const Seen error = Show(L"Glyphor 1.0.5", MessageIcon::Error);
+    EXPECT_EQ(error.title, L"Glyphor 1.0.5");
+    EXPECT_EQ(error.text, L"First line\r\nSecond line");
+    EXPECT_EQ(error.icon, LoadIconW(nullptr, IDI_ERROR));
+
+    const Seen notice = Show(L"", MessageIcon::Information);
+    EXPECT_EQ(notice.title, L"Glyphor") << "a box without a title of its own carries the application's";
+    EXPECT_EQ(notice.icon, LoadIconW(nullptr, IDI_INFORMATION));
+}
