@@ -18,6 +18,9 @@ test: build
 	ctest --preset win64 || status=1; \
 	exit $$status
 
+fuzz: bootstrap
+	@cmake --preset native >/dev/null && cmake --build --preset native --target fuzz
+
 run: build
 	@scripts/run-glyphor
 

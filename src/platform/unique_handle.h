@@ -41,6 +41,7 @@ namespace handle_close {
 inline void Handle(HANDLE h) noexcept { ::CloseHandle(h); }
 inline void Key(HKEY h) noexcept { ::RegCloseKey(h); }
 inline void GdiObject(HGDIOBJ h) noexcept { ::DeleteObject(h); }
+inline void Dc(HDC h) noexcept { ::DeleteDC(h); }
 inline void Sid(PSID h) noexcept { ::FreeSid(h); }
 inline void Window(HWND h) noexcept { ::DestroyWindow(h); }
 inline void Memory(void* p) noexcept { ::CoTaskMemFree(p); }
@@ -50,6 +51,8 @@ using unique_handle = unique_any<HANDLE, handle_close::Handle>;
 using unique_hkey = unique_any<HKEY, handle_close::Key>;
 using unique_hfont = unique_any<HFONT, handle_close::GdiObject>;
 using unique_hbitmap = unique_any<HBITMAP, handle_close::GdiObject>;
+// A device context made by CreateCompatibleDC or CreateDCW (not GetDC).
+using unique_hdc = unique_any<HDC, handle_close::Dc>;
 using unique_sid = unique_any<PSID, handle_close::Sid>;
 using unique_hwnd = unique_any<HWND, handle_close::Window>;
 template <typename T>
