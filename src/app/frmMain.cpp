@@ -9,6 +9,7 @@
 #include "app/message_box_prompts.h"
 #include "app/refresh_default_font.h"
 #include "app/twips.h"
+#include "fonts/enumerate_bengali_families.h"
 #include "platform/is_administrator.h"
 #include "platform/set_window_icon.h"
 
@@ -265,7 +266,12 @@ bool frmMain::IsAdministrator() { return mAPIs::IsAdministrator(); }
 
 void frmMain::ShowDefaultFont() { RefreshDefaultFont(registry_, *this); }
 
-void frmMain::FillFontList() {}
+void frmMain::FillFontList() {
+    unique_window_dc dc(window_.get());
+    if (!dc) return;
+    for (const std::wstring& family : mFontEnum::EnumerateBengaliFamilies(dc.get()))
+        SendMessageW(comFont_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(family.c_str()));
+}
 
 void frmMain::InstallIcon() { mMain::SetWindowIcon(window_.get(), L"APPICON", true); }
 
