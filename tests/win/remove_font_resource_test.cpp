@@ -76,3 +76,23 @@ TEST(FontUnregistering, FontInTheFontsFolderStaysRegisteredUnderWine) {
     EXPECT_EQ(RunProbe(L"--add " + Quoted(font) + L" " + Quoted(font), other), 0u);
     DeleteFileW(font.c_str());
 }
+
+// What lets a test see the removal succeed in a program that never adds the
+// font itself: a newer copy registered through the Fonts key by its full
+// path outside the fonts folder, and the program started in that folder.
+TEST(FontUnregistering, NewerCopyRegisteredFromElsewhereIsRemovable) {
+    const std::wstring fonts = mGetLocation::GetSpecialFolderPath(CSIDL_FONTS);
+    ASSERT_TRUE(CopyFileW(StandInVrinda().c_str(), (fonts + L"Vrinda.ttf").c_str(), FALSE));
+    const std::wstring folder = FreshTempFolder(L"glyphor-registered-font");
+    const std::wstring font = folder + L"Vrinda.ttf";
+    ASSERT_TRUE(CopyFileW((TestExecutableFolder() + L"vrinda-standin-newer.ttf").c_str(), font.c_str(), FALSE));
+    Win32Registry registry;
+    mRegistry::WriteRegistryText(registry, RegistryRoot::LocalMachine,
+                                 L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts", L"Vrinda (TrueType)",
+                                 font);
+
+    EXPECT_NE(RunProbe(L"Vrinda.ttf", folder), 0u);
+    EXPECT_NE(RunProbe(Quoted(font), fonts), 0u);
+    EXPECT_EQ(RunProbe(Quoted(fonts + L"Vrinda.ttf"), folder), 0u);
+    DeleteFileW((fonts + L"Vrinda.ttf").c_str());
+}
