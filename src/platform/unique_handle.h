@@ -45,6 +45,7 @@ inline void Dc(HDC h) noexcept { ::DeleteDC(h); }
 inline void Sid(PSID h) noexcept { ::FreeSid(h); }
 inline void Window(HWND h) noexcept { ::DestroyWindow(h); }
 inline void Memory(void* p) noexcept { ::CoTaskMemFree(p); }
+inline void Module(HMODULE h) noexcept { ::FreeLibrary(h); }
 }  // namespace handle_close
 
 using unique_handle = unique_any<HANDLE, handle_close::Handle>;
@@ -55,6 +56,7 @@ using unique_hbitmap = unique_any<HBITMAP, handle_close::GdiObject>;
 using unique_hdc = unique_any<HDC, handle_close::Dc>;
 using unique_sid = unique_any<PSID, handle_close::Sid>;
 using unique_hwnd = unique_any<HWND, handle_close::Window>;
+using unique_hmodule = unique_any<HMODULE, handle_close::Module>;
 template <typename T>
 using unique_cotaskmem = unique_any<T*, handle_close::Memory>;
 

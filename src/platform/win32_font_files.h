@@ -1,0 +1,15 @@
+#pragma once
+
+#include "repair/font_files.h"
+
+// Fonts and files through GDI, the window manager and the file system;
+// the fonts folder comes from the shell.
+class Win32FontFiles final : public FontFiles {
+public:
+    bool Unregister(std::wstring_view file) override;
+    void BroadcastFontChange() override;
+    bool Move(std::wstring_view from, std::wstring_view to) override;
+    bool Delete(std::wstring_view path) override;
+    bool Exists(std::wstring_view path) override;
+    std::wstring FontsFolder() override;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string_view>
+
+// The system's own prompt that offers to restart Windows. It decides and
+// acts on the answer itself, so nothing comes back.
+class RestartPrompt {
+public:
+    virtual ~RestartPrompt() = default;
+    virtual void Offer(std::wstring_view text) = 0;
+};

@@ -1,0 +1,85 @@
+#include "platform/win32_font_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "repair/remove_vrinda_font.h"
+#include "repair_fakes.h"
+#include "win_test_files.h"
+
+namespace {
+
+std::string Contents(const std::wstring& path) {
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    if (!file) return "(missing)";
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void Write(const std::wstring& path, const std::string& contents) {
+    std::ofstream(std::filesystem::path(path), std::ios::binary) << contents;
+}
+
+}  // namespace
+
+TEST(Win32FontFiles, MovesWithoutReplacingAndDeletes) {
+    const std::wstring folder = FreshTempFolder(L"glyphor-files");
+    Win32FontFiles files;
+    Write(folder + L"a.ttf", "first");
+    Write(folder + L"b.ttf", "second");
+
+    EXPECT_FALSE(files.Move(folder + L"a.ttf", folder + L"b.ttf"));
+    EXPECT_EQ(Contents(folder + L"b.ttf"), "second");
+    EXPECT_TRUE(files.Move(folder + L"a.ttf", folder + L"c.ttf"));
+    EXPECT_FALSE(files.Exists(folder + L"a.ttf"));
+    EXPECT_EQ(Contents(folder + L"c.ttf"), "first");
+
+    EXPECT_TRUE(files.Delete(folder + L"c.ttf"));
+    EXPECT_FALSE(files.Delete(folder + L"c.ttf"));
+    EXPECT_FALSE(files.Exists(folder + L"c.ttf"));
+    // A folder of that name is no backup.
+    CreateDirectoryW((folder + L"d.ttf").c_str(), nullptr);
+    EXPECT_FALSE(files.Exists(folder + L"d.ttf"));
+    RemoveDirectoryW((folder + L"d.ttf").c_str());
+}
+
+TEST(Win32FontFiles, UnregistersAFontThisProcessAdded) {
+    const std::wstring font = FreshTempFolder(L"glyphor-unregister") + L"Vrinda.ttf";
+    ASSERT_TRUE(CopyFileW(StandInVrinda().c_str(), font.c_str(), FALSE));
+    Win32FontFiles files;
+    ASSERT_NE(AddFontResourceW(font.c_str()), 0);
+    EXPECT_TRUE(files.Unregister(font));
+    EXPECT_FALSE(files.Unregister(font));
+    files.BroadcastFontChange();
+}
+
+// The removal over the prefix's real fonts folder and drive C:.
+TEST(Win32FontFiles, RemovalKeepsOneCopyOfTheFontAtAllTimes) {
+    Win32FontFiles files;
+    const std::wstring fontFile = files.FontsFolder() + L"Vrinda.ttf";
+    CallLog log;
+    FakePrompts prompts{log};
+
+    Write(fontFile, "vrinda");
+    RemoveVrindaFont(files, prompts);
+    EXPECT_EQ(Contents(L"C:\\Vrinda.ttf"), "vrinda");
+    EXPECT_FALSE(files.Exists(fontFile));
+
+    // Reinstalled: the first backup stays, the fonts-folder copy goes.
+    Write(fontFile, "reinstalled");
+    RemoveVrindaFont(files, prompts);
+    EXPECT_EQ(Contents(L"C:\\Vrinda.ttf"), "vrinda");
+    EXPECT_FALSE(files.Exists(fontFile));
+
+    // Something that is not a file blocks the backup: the font stays put.
+    ASSERT_TRUE(DeleteFileW(L"C:\\Vrinda.ttf"));
+    ASSERT_TRUE(CreateDirectoryW(L"C:\\Vrinda.ttf", nullptr));
+    Write(fontFile, "only copy");
+    RemoveVrindaFont(files, prompts);
+    EXPECT_EQ(Contents(fontFile), "only copy");
+    RemoveDirectoryW(L"C:\\Vrinda.ttf");
+    DeleteFileW(fontFile.c_str());
+}
