@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -44,6 +45,8 @@ inline void GdiObject(HGDIOBJ h) noexcept { ::DeleteObject(h); }
 inline void Sid(PSID h) noexcept { ::FreeSid(h); }
 inline void Window(HWND h) noexcept { ::DestroyWindow(h); }
 inline void Memory(void* p) noexcept { ::CoTaskMemFree(p); }
+inline void MemoryDc(HDC h) noexcept { ::DeleteDC(h); }
+inline void ComObject(IUnknown* p) noexcept { p->Release(); }
 }  // namespace handle_close
 
 using unique_handle = unique_any<HANDLE, handle_close::Handle>;
@@ -52,6 +55,10 @@ using unique_hfont = unique_any<HFONT, handle_close::GdiObject>;
 using unique_hbitmap = unique_any<HBITMAP, handle_close::GdiObject>;
 using unique_sid = unique_any<PSID, handle_close::Sid>;
 using unique_hwnd = unique_any<HWND, handle_close::Window>;
+// A device context of one's own (CreateCompatibleDC), not a window's.
+using unique_hdc = unique_any<HDC, handle_close::MemoryDc>;
+template <typename T>
+using unique_com = unique_any<T*, handle_close::ComObject>;
 template <typename T>
 using unique_cotaskmem = unique_any<T*, handle_close::Memory>;
 
