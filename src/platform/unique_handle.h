@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -46,6 +47,7 @@ inline void Sid(PSID h) noexcept { ::FreeSid(h); }
 inline void Window(HWND h) noexcept { ::DestroyWindow(h); }
 inline void Memory(void* p) noexcept { ::CoTaskMemFree(p); }
 inline void Module(HMODULE h) noexcept { ::FreeLibrary(h); }
+inline void ComObject(IUnknown* p) noexcept { p->Release(); }
 }  // namespace handle_close
 
 using unique_handle = unique_any<HANDLE, handle_close::Handle>;
@@ -57,6 +59,8 @@ using unique_hdc = unique_any<HDC, handle_close::Dc>;
 using unique_sid = unique_any<PSID, handle_close::Sid>;
 using unique_hwnd = unique_any<HWND, handle_close::Window>;
 using unique_hmodule = unique_any<HMODULE, handle_close::Module>;
+template <typename T>
+using unique_com = unique_any<T*, handle_close::ComObject>;
 template <typename T>
 using unique_cotaskmem = unique_any<T*, handle_close::Memory>;
 

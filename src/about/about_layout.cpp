@@ -1,0 +1,46 @@
+#include "about/about_layout.h"
+
+namespace {
+
+constexpr std::int32_t kTwipsPerInch = 1440;
+constexpr std::int32_t kOnePixelAt96 = 15;
+
+constexpr std::int32_t kPictureWidth = 3735;
+constexpr std::int32_t kPictureHeight = 2175;
+constexpr std::int32_t kLogoLeft = 915;
+constexpr std::int32_t kLogoTop = 2280;
+constexpr std::int32_t kButtonLeft = 240;
+constexpr std::int32_t kButtonTop = 2400;
+constexpr std::int32_t kButtonWidth = 1455;
+constexpr std::int32_t kButtonHeight = 495;
+constexpr std::int32_t kEdgeTop = 2160;
+constexpr std::int32_t kEdgeBottom = 3480;
+constexpr std::int32_t kRightEdge = 3720;
+constexpr std::int32_t kBottomEdge = 3360;
+
+}  // namespace
+
+std::int32_t TwipsToPixels(std::int32_t twips, int dotsPerInch) {
+    const auto scaled = static_cast<std::int64_t>(twips) * dotsPerInch;
+    return static_cast<std::int32_t>((scaled + kTwipsPerInch / 2) / kTwipsPerInch);
+}
+
+AboutLayout AboutLayoutAt(int dpi) {
+    const auto px = [dpi](std::int32_t twips) { return TwipsToPixels(twips, dpi); };
+    const auto point = [&](std::int32_t x, std::int32_t y) { return PixelPoint{px(x), px(y)}; };
+    AboutLayout layout;
+    // As wide as the picture, and one pixel taller than the bottom edge's
+    // offset, so that the edge lies on the last row.
+    layout.width = px(kPictureWidth);
+    layout.height = px(kBottomEdge + kOnePixelAt96);
+    layout.picture = {0, 0, px(kPictureWidth), px(kPictureHeight)};
+    layout.logo = point(kLogoLeft, kLogoTop);
+    layout.hiddenButton = {px(kButtonLeft), px(kButtonTop), px(kButtonLeft + kButtonWidth),
+                           px(kButtonTop + kButtonHeight)};
+    layout.lines = {{
+        {point(0, kEdgeTop), point(0, kEdgeBottom)},
+        {point(kRightEdge, kEdgeTop), point(kRightEdge, kEdgeBottom)},
+        {point(0, kBottomEdge), point(kRightEdge, kBottomEdge)},
+    }};
+    return layout;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "about/pixel_rect.h"
+
+struct PixelPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
+struct PixelLine {
+    PixelPoint from;
+    PixelPoint to;
+    friend bool operator==(const PixelLine&, const PixelLine&) = default;
+};
+
+// Where everything on the About window goes, in pixels at one screen
+// resolution, relative to the window (which has no border, so its client
+// area is the whole window).
+struct AboutLayout {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    PixelRect picture;
+    PixelPoint logo;  // top left; the logo keeps its own size
+    PixelRect hiddenButton;
+    std::array<PixelLine, 3> lines;  // left, right and bottom edge of the lower part
+};
+
+// Designed in twips: 1440 to the inch, so 15 to the pixel at 96 dots per inch.
+std::int32_t TwipsToPixels(std::int32_t twips, int dotsPerInch);
+
+AboutLayout AboutLayoutAt(int dotsPerInch);

@@ -1,0 +1,54 @@
+#include "about/backed_picture.h"
+
+#include <utility>
+
+#include "about/window_thunk.h"
+
+BackedPicture::BackedPicture(std::function<void()> onClick) : onClick_(std::move(onClick)) {}
+
+BackedPicture::~BackedPicture() { window_.reset(); }
+
+std::unique_ptr<BackedPicture> BackedPicture::Create(HWND parent, const PixelRect& place, const Style& style,
+                                                     std::function<void()> onClick) {
+    const wchar_t* windowClass = WindowClass<BackedPicture>(L"GlyphorBackedPicture", nullptr);
+    if (!windowClass) return nullptr;
+    std::unique_ptr<BackedPicture> picture(new BackedPicture(std::move(onClick)));
+    picture->window_.reset(CreateWindowExW(0, windowClass, L"", WS_CHILD | WS_VISIBLE, place.left, place.top,
+                                           place.right - place.left, place.bottom - place.top, parent, nullptr,
+                                           GetModuleHandleW(nullptr), picture.get()));
+    if (!picture->window_) return nullptr;
+    picture->image_.emplace(picture->hwnd(), style.font, style.text, style.background);
+    picture->image_->Clear();
+    return picture;
+}
+
+void BackedPicture::Refresh() { InvalidateRect(hwnd(), nullptr, FALSE); }
+
+LRESULT BackedPicture::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;  // the image covers every pixel
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        if (HDC dc = BeginPaint(hwnd, &paint)) {
+            if (image_) image_->PaintTo(dc, paint.rcPaint);
+            EndPaint(hwnd, &paint);
+        }
+        return 0;
+    }
+    case WM_PRINTCLIENT: {
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        if (image_) image_->PaintTo(reinterpret_cast<HDC>(wParam), client);
+        return 0;
+    }
+    case WM_LBUTTONUP:
+        onClick_();
+        return 0;
+    case WM_NCDESTROY:
+        // Its parent may destroy it first; the handle must not be closed twice.
+        window_.release();
+        break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}

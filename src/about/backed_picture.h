@@ -1,0 +1,46 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "about/pixel_rect.h"
+#include "about/win32_scroll_surface.h"
+#include "platform/unique_handle.h"
+
+// A child window showing an off-screen image of its own size that outlives
+// every repaint: whatever is drawn into the image stays until drawn over.
+// A click on it is handed to its owner.
+class BackedPicture {
+public:
+    struct Style {
+        HFONT font;
+        COLORREF text;
+        COLORREF background;
+    };
+
+    // The image starts out in the background colour. Null when Windows
+    // refuses the window.
+    static std::unique_ptr<BackedPicture> Create(HWND parent, const PixelRect& place, const Style& style,
+                                                 std::function<void()> onClick);
+    ~BackedPicture();
+    BackedPicture(const BackedPicture&) = delete;
+    BackedPicture& operator=(const BackedPicture&) = delete;
+
+    HWND hwnd() const { return window_.get(); }
+    Win32ScrollSurface& image() { return *image_; }
+    // Brings what was drawn into the image onto the screen at the next repaint.
+    void Refresh();
+
+private:
+    explicit BackedPicture(std::function<void()> onClick);
+    template <typename Window>
+    friend LRESULT CALLBACK WindowThunk(HWND, UINT, WPARAM, LPARAM);
+    LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+    std::function<void()> onClick_;
+    std::optional<Win32ScrollSurface> image_;
+    unique_hwnd window_;
+};

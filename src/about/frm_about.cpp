@@ -1,0 +1,201 @@
+#include "about/frm_about.h"
+
+#include "about/about_logo.h"
+#include "about/credit_lines.h"
+#include "about/window_thunk.h"
+
+namespace {
+
+constexpr int kHiddenButtonId = 1;
+constexpr UINT_PTR kStartTimer = 1;  // tmrStart
+constexpr UINT kStartDelayMs = 10;
+// Each tick is one turn of the scroller. It checks the clock and draws only
+// when a frame is due, so ticking often costs next to nothing.
+constexpr UINT_PTR kScrollTimer = 2;
+constexpr UINT kTurnIntervalMs = USER_TIMER_MINIMUM;
+
+constexpr int kFontHundredthsOfPoint = 825;
+
+int ScreenDotsPerInch() {
+    const unique_window_dc screen(nullptr);
+    return screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
+}
+
+HFONT CreateAboutFont(int dpi) {
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(kFontHundredthsOfPoint, dpi, 72 * 100);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = ANSI_CHARSET;
+    lstrcpynW(font.lfFaceName, L"Trebuchet MS", LF_FACESIZE);
+    return CreateFontIndirectW(&font);
+}
+
+}  // namespace
+
+frmAbout::frmAbout(HWND owner, int dpi) : owner_(owner), layout_(AboutLayoutAt(dpi)), font_(CreateAboutFont(dpi)) {}
+
+frmAbout::~frmAbout() {
+    // Destroyed first, while everything its messages touch still exists.
+    window_.reset();
+}
+
+std::unique_ptr<frmAbout> frmAbout::Create(HWND owner) {
+    const auto white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    const wchar_t* windowClass = WindowClass<frmAbout>(L"GlyphorAbout", white);
+    if (!windowClass) return nullptr;
+    std::unique_ptr<frmAbout> about(new frmAbout(owner, ScreenDotsPerInch()));
+    // Owned and a tool window: it never shows in the task bar.
+    about->window_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, windowClass, L"About", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
+                                         about->layout_.width, about->layout_.height, owner, nullptr,
+                                         GetModuleHandleW(nullptr), about.get()));
+    if (!about->window_ || !about->Load()) return nullptr;
+    return about;
+}
+
+bool frmAbout::Load() {
+    const BackedPicture::Style style{font_.get(), GetSysColor(COLOR_ACTIVECAPTION), GetSysColor(COLOR_WINDOW)};
+    picAbout_ = BackedPicture::Create(hwnd(), layout_.picture, style, [this] { Hide(); });
+    if (!picAbout_) return false;
+    scroller_.emplace(picAbout_->image(), CreditLines());
+    scroller_->Prepare();
+    logo_ = LoadAboutLogo();
+
+    const PixelRect& button = layout_.hiddenButton;
+    hiddenButton_ = CreateWindowExW(0, L"BUTTON", L"Hidden Button", WS_CHILD | WS_DISABLED | BS_PUSHBUTTON,
+                                    button.left, button.top, button.right - button.left, button.bottom - button.top,
+                                    hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHiddenButtonId)),
+                                    GetModuleHandleW(nullptr), nullptr);
+    SetTimer(hwnd(), kStartTimer, kStartDelayMs, nullptr);
+    return true;
+}
+
+void frmAbout::ShowModal() {
+    RECT ownerArea{};
+    if (owner_ && GetWindowRect(owner_, &ownerArea)) {
+        SetWindowPos(hwnd(), nullptr, (ownerArea.left + ownerArea.right - layout_.width) / 2,
+                     (ownerArea.top + ownerArea.bottom - layout_.height) / 2, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // EnableWindow answers whether the owner was disabled already.
+    ownerDisabled_ = owner_ && !EnableWindow(owner_, FALSE);
+    ShowWindow(hwnd(), SW_SHOW);
+
+    MSG message;
+    while (!hidden_) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == -1) break;
+        if (got == 0) {
+            // The program is ending: leave the quit for the main loop.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    Hide();
+}
+
+void frmAbout::Paint(HDC dc) const {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+
+    BITMAP logo{};
+    if (logo_ && GetObjectW(logo_.get(), sizeof logo, &logo)) {
+        const unique_hdc source(CreateCompatibleDC(dc));
+        const unique_select_object selection(source.get(), logo_.get());
+        BitBlt(dc, layout_.logo.x, layout_.logo.y, logo.bmWidth, logo.bmHeight, source.get(), 0, 0, SRCCOPY);
+    }
+
+    const unique_select_object pen(dc, GetStockObject(DC_PEN));
+    SetDCPenColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    for (const PixelLine& line : layout_.lines) {
+        MoveToEx(dc, line.from.x, line.from.y, nullptr);
+        LineTo(dc, line.to.x, line.to.y);
+    }
+}
+
+void frmAbout::PressHiddenButton() {
+    SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(kHiddenButtonId, BN_CLICKED), reinterpret_cast<LPARAM>(hiddenButton_));
+}
+
+void frmAbout::StartScroller() {
+    scroller_->Start();
+    SetTimer(hwnd(), kScrollTimer, kTurnIntervalMs, nullptr);
+}
+
+void frmAbout::Hide() {
+    if (hidden_) return;
+    hidden_ = true;
+    scroller_->Stop();
+    KillTimer(hwnd(), kStartTimer);
+    KillTimer(hwnd(), kScrollTimer);
+    // Enabled before the hide, so that the owner is the window activated next.
+    if (ownerDisabled_) EnableWindow(owner_, TRUE);
+    ownerDisabled_ = false;
+    ShowWindow(hwnd(), SW_HIDE);
+}
+
+void frmAbout::OnTimer(UINT_PTR timer) {
+    if (timer == kStartTimer) {
+        KillTimer(hwnd(), kStartTimer);
+        // A tick already queued when the window was hidden starts nothing.
+        if (!hidden_) PressHiddenButton();
+    } else if (timer == kScrollTimer) {
+        switch (scroller_->Turn()) {
+        case ScrollTurn::Stopped:
+            KillTimer(hwnd(), kScrollTimer);
+            break;
+        case ScrollTurn::Drew:
+            picAbout_->Refresh();
+            break;
+        case ScrollTurn::Waited:
+            break;
+        }
+    }
+}
+
+LRESULT frmAbout::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;  // painted whole in WM_PAINT
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        if (HDC dc = BeginPaint(hwnd, &paint)) {
+            Paint(dc);
+            EndPaint(hwnd, &paint);
+        }
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        Paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_LBUTTONUP:
+        Hide();
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kHiddenButtonId && HIWORD(wParam) == BN_CLICKED) StartScroller();
+        return 0;
+    case WM_TIMER:
+        OnTimer(wParam);
+        return 0;
+    case WM_CLOSE:
+        // Closed through the window system: the whole program ends here.
+        if (scroller_) scroller_->Stop();
+        ExitProcess(0);
+    case WM_DESTROY:
+        // Taken down with its owner: the modal show must not wait on.
+        hidden_ = true;
+        if (ownerDisabled_) EnableWindow(owner_, TRUE);
+        ownerDisabled_ = false;
+        break;
+    case WM_NCDESTROY:
+        window_.release();
+        break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void ShowAboutModal(HWND owner) {
+    if (const auto about = frmAbout::Create(owner)) about->ShowModal();
+}

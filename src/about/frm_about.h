@@ -1,0 +1,59 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "about/about_layout.h"
+#include "about/backed_picture.h"
+#include "about/credits_scroller.h"
+#include "platform/unique_handle.h"
+
+// The About window: a borderless window over its owner with the credits
+// rolling in the picture at the top and the logo below. A click anywhere on
+// it hides it; closing it through the window system ends the program.
+class frmAbout {
+public:
+    // Creates the window, still hidden, laid out for the screen, with the
+    // credits ready and the start timer running. Null when Windows refuses.
+    static std::unique_ptr<frmAbout> Create(HWND owner);
+    ~frmAbout();
+    frmAbout(const frmAbout&) = delete;
+    frmAbout& operator=(const frmAbout&) = delete;
+
+    // Shows the window centred over its owner, which takes no input
+    // meanwhile, and returns once the window has been hidden.
+    void ShowModal();
+
+    HWND hwnd() const { return window_.get(); }
+    HWND picture() const { return picAbout_ ? picAbout_->hwnd() : nullptr; }
+
+private:
+    frmAbout(HWND owner, int dpi);
+    template <typename Window>
+    friend LRESULT CALLBACK WindowThunk(HWND, UINT, WPARAM, LPARAM);
+    LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+    bool Load();
+    void Paint(HDC dc) const;
+    void PressHiddenButton();
+    void StartScroller();
+    void Hide();
+    void OnTimer(UINT_PTR timer);
+
+    HWND owner_;
+    AboutLayout layout_;
+    bool ownerDisabled_ = false;
+    bool hidden_ = false;
+    unique_hfont font_;
+    unique_hbitmap logo_;
+    std::unique_ptr<BackedPicture> picAbout_;
+    std::optional<CreditsScroller> scroller_;
+    HWND hiddenButton_ = nullptr;  // a child: the window destroys it
+    unique_hwnd window_;
+};
+
+// What the main window's About button does: shows a freshly made About
+// window modally over owner. Failures are passed over.
+void ShowAboutModal(HWND owner);
