@@ -2,7 +2,6 @@
 
 namespace {
 
-constexpr std::int32_t kTwipsPerInch = 1440;
 constexpr std::int32_t kOnePixelAt96 = 15;
 
 constexpr std::int32_t kPictureWidth = 3735;
@@ -19,11 +18,6 @@ constexpr std::int32_t kRightEdge = 3720;
 constexpr std::int32_t kBottomEdge = 3360;
 
 }  // namespace
-
-std::int32_t TwipsToPixels(std::int32_t twips, int dotsPerInch) {
-    const auto scaled = static_cast<std::int64_t>(twips) * dotsPerInch;
-    return static_cast<std::int32_t>((scaled + kTwipsPerInch / 2) / kTwipsPerInch);
-}
 
 AboutLayout AboutLayoutAt(int dpi) {
     const auto px = [dpi](std::int32_t twips) { return TwipsToPixels(twips, dpi); };

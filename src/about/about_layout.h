@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "about/pixel_rect.h"
+#include "app/twips.h"
 
 struct PixelPoint {
     std::int32_t x = 0;
@@ -28,8 +29,5 @@ struct AboutLayout {
     PixelRect hiddenButton;
     std::array<PixelLine, 3> lines;  // left, right and bottom edge of the lower part
 };
-
-// Designed in twips: 1440 to the inch, so 15 to the pixel at 96 dots per inch.
-std::int32_t TwipsToPixels(std::int32_t twips, int dotsPerInch);
 
 AboutLayout AboutLayoutAt(int dotsPerInch);

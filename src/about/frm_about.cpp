@@ -23,7 +23,7 @@ int ScreenDotsPerInch() {
 
 HFONT CreateAboutFont(int dpi) {
     LOGFONTW font{};
-    font.lfHeight = -MulDiv(kFontHundredthsOfPoint, dpi, 72 * 100);
+    font.lfHeight = -PointsToPixels(kFontHundredthsOfPoint, dpi);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = ANSI_CHARSET;
     lstrcpynW(font.lfFaceName, L"Trebuchet MS", LF_FACESIZE);

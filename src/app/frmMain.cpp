@@ -8,17 +8,21 @@
 #include "app/control_ids.h"
 #include "app/message_box_prompts.h"
 #include "app/refresh_default_font.h"
+#include "about/frm_about.h"
 #include "app/twips.h"
 #include "fonts/enumerate_bengali_families.h"
 #include "platform/is_administrator.h"
+#include "platform/restart_dialog.h"
 #include "platform/set_window_icon.h"
+#include "platform/win32_font_files.h"
+#include "repair/fix_default_font.h"
+#include "repair/restore_default_font.h"
 
 namespace {
 
 constexpr wchar_t kMainClass[] = L"GlyphorMain";
 constexpr wchar_t kPanelClass[] = L"GlyphorPanel";
 constexpr wchar_t kCaption[] = L"Glyphor by Orrinel";
-constexpr wchar_t kPlaceholder[] = L"Choose a Font from the list";
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
 constexpr int kClientWidthTwips = 3420;
 constexpr int kClientHeightTwips = 3045;
@@ -153,7 +157,7 @@ bool frmMain::CreateControls(HINSTANCE instance) {
         if (!control) return false;
     }
 
-    SetWindowTextW(comFont_, kPlaceholder);
+    SetWindowTextW(comFont_, std::wstring(kFontChoicePlaceholder).c_str());
     SendMessageW(chkFS_, BM_SETCHECK, BST_CHECKED, 0);
 
     // A closed combo box is as tall as its font makes it; size its selection
@@ -175,10 +179,10 @@ bool frmMain::CreateControls(HINSTANCE instance) {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_.get(), nullptr,
                                instance, nullptr);
-    AddTooltip(comFont_, kPlaceholder);
+    AddTooltip(comFont_, L"Choose a Font from the list");
     COMBOBOXINFO combo{};
     combo.cbSize = sizeof combo;
-    if (GetComboBoxInfo(comFont_, &combo) && combo.hwndItem) AddTooltip(combo.hwndItem, kPlaceholder);
+    if (GetComboBoxInfo(comFont_, &combo) && combo.hwndItem) AddTooltip(combo.hwndItem, L"Choose a Font from the list");
     AddTooltip(chkFS_, L"Activate Microsoft ClearType");
     AddTooltip(chkIE_, L"Also set it as default font of Internet Explorer for Bengali locale");
     AddTooltip(cmdDef_, L"Restore Vrinda as Default");
@@ -302,6 +306,30 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexc
         } else if (lastFocus_ && IsWindow(lastFocus_)) {
             SetFocus(lastFocus_);
             return 0;
+        }
+        break;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) {
+            switch (LOWORD(wParam)) {
+            case ControlId::cmdFix: {
+                MessageBoxPrompts prompts(window);
+                Win32FontFiles files;
+                mRestart::ShellRestartPrompt restart(window);
+                FixDefaultFont(*this, registry_, files, prompts, restart);
+                return 0;
+            }
+            case ControlId::cmdDef: {
+                MessageBoxPrompts prompts(window);
+                mRestart::ShellRestartPrompt restart(window);
+                RestoreDefaultFont(*this, registry_, prompts, restart);
+                return 0;
+            }
+            case ControlId::Command1:
+                ShowAboutModal(window);
+                return 0;
+            default:
+                break;
+            }
         }
         break;
     case WM_GETFONT:

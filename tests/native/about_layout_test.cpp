@@ -19,8 +19,6 @@ TEST(AboutLayout, At96DotsPerInchIs249By225WithTheLogoAndEdgesInPlace) {
 }
 
 TEST(AboutLayout, ScalesWithTheScreenResolution) {
-    EXPECT_EQ(TwipsToPixels(1440, 120), 120);
-    EXPECT_EQ(TwipsToPixels(3735, 144), 374);  // 373.5 rounds up
     const auto layout = AboutLayoutAt(192);
     EXPECT_EQ(layout.width, 498);
     EXPECT_EQ(layout.height, 450);

@@ -13,6 +13,7 @@ TEST(Twips, RoundToTheNearestPixel) {
     EXPECT_EQ(TwipsToPixels(400, 96), 27);  // 26.67
     EXPECT_EQ(TwipsToPixels(3420, 120), 285);
     EXPECT_EQ(TwipsToPixels(3420, 144), 342);
+    EXPECT_EQ(TwipsToPixels(3735, 144), 374);  // 373.5 rounds up
     EXPECT_EQ(TwipsToPixels(-80, 96), -5);
 }
 
