@@ -119,23 +119,6 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-HWND ChildById(HWND parent, int id) {
-    struct Search {
-        int id;
-        HWND found;
-    } search{id, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (GetDlgCtrlID(child) != s->id) return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 HWND ChildByText(HWND parent, const std::wstring& cls, const std::wstring& text) {
     struct Search {
         const std::wstring& cls;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "child_by_id.h"
 #include "platform/unique_handle.h"
 
 // Drives the real program from outside, the way a person would: starts it,
@@ -45,7 +46,7 @@ std::vector<HWND> TopLevelWindowsOf(DWORD pid);
 std::wstring ClassOf(HWND window);
 std::wstring TextOf(HWND window);  // WM_GETTEXT, which works across processes
 // A child at any depth, by its control identifier or by class and text.
-HWND ChildById(HWND parent, int id);
+using ::ChildById;
 HWND ChildByText(HWND parent, const std::wstring& cls, const std::wstring& text);
 // Position and size relative to the client area of the control's parent.
 RECT RectInParent(HWND control);

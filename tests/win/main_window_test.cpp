@@ -7,29 +7,12 @@
 #include <vector>
 
 #include "app/control_ids.h"
+#include "child_by_id.h"
 #include "platform/registry_access.h"
 #include "platform/win32_registry.h"
 #include "repair/substitute_settings.h"
 
 namespace {
-
-HWND Control(HWND main, int id) {
-    // Controls sit inside the frame and the panel, so search the whole tree.
-    struct Search {
-        int id;
-        HWND found;
-    } search{id, nullptr};
-    EnumChildWindows(
-        main,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (GetDlgCtrlID(child) != s->id) return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 std::wstring Text(HWND window) {
     wchar_t buffer[256] = {};
@@ -81,7 +64,7 @@ protected:
         Pump();
         ClearSubstitute();
     }
-    HWND Get(int id) { return Control(form->hwnd(), id); }
+    HWND Get(int id) { return ChildById(form->hwnd(), id); }
 
     std::unique_ptr<frmMain> form;
 };
