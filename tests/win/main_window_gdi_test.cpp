@@ -10,20 +10,10 @@
 #include <vector>
 
 #include "app/control_ids.h"
+#include "live_gdi_objects.h"
 #include "platform/unique_handle.h"
 
 namespace {
-
-// The live GDI objects of this process. Wine answers GetGuiResources with 0;
-// there a handle whose upper word is 0 stands for its slot in the process's
-// handle table whatever the slot's reuse count, so the slots can be counted.
-long LiveGdiObjects() {
-    if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<long>(count);
-    long live = 0;
-    for (ULONG_PTR slot = 1; slot <= 0xFFFF; ++slot)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot))) ++live;
-    return live;
-}
 
 void Pump() {
     MSG message;
