@@ -11,13 +11,6 @@ std::wstring FromEnvironment(const wchar_t* name) {
     return value ? value : L"";
 }
 
-// The runner passes Linux paths; Wine shows the root as drive Z:.
-std::wstring WindowsPath(std::wstring path) {
-    for (auto& ch : path)
-        if (ch == L'/') ch = L'\\';
-    return path.starts_with(L"\\") ? L"Z:" + path : path;
-}
-
 template <typename Predicate>
 bool WaitUntil(std::chrono::milliseconds timeout, Predicate done) {
     const auto end = std::chrono::steady_clock::now() + timeout;
@@ -29,6 +22,12 @@ bool WaitUntil(std::chrono::milliseconds timeout, Predicate done) {
 }
 
 }  // namespace
+
+std::wstring WindowsPath(std::wstring path) {
+    for (auto& ch : path)
+        if (ch == L'/') ch = L'\\';
+    return path.starts_with(L"\\") ? L"Z:" + path : path;
+}
 
 std::wstring BuildPath(const std::wstring& relative) {
     return WindowsPath(FromEnvironment(L"GLYPHOR_BUILD") + L"/" + relative);

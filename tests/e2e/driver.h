@@ -16,6 +16,8 @@ namespace driver {
 
 using namespace std::chrono_literals;
 
+// Windows path of a Linux path; Wine shows the root as drive Z:.
+std::wstring WindowsPath(std::wstring path);
 // Windows path of a file of the build tree (GLYPHOR_BUILD is set by the runner).
 std::wstring BuildPath(const std::wstring& relative);
 // Windows path of the artefacts folder of this run.
