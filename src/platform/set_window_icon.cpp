@@ -11,7 +11,9 @@ HICON LoadSharedIcon(const wchar_t* name, int widthMetric, int heightMetric) {
 }
 
 void SendIcon(HWND window, HWND owner, WPARAM size, HICON icon) {
-    if (owner) SendMessageW(owner, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
+    // A window that owns itself needs the icon once; each one costs a round
+    // trip to the window manager.
+    if (owner && owner != window) SendMessageW(owner, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
     SendMessageW(window, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
 }
 
