@@ -1,7 +1,6 @@
 #include "driver.h"
 
 #include <cstdlib>
-#include <thread>
 
 namespace driver {
 namespace {
@@ -16,16 +15,6 @@ std::wstring WindowsPath(std::wstring path) {
     for (auto& ch : path)
         if (ch == L'/') ch = L'\\';
     return path.starts_with(L"\\") ? L"Z:" + path : path;
-}
-
-template <typename Predicate>
-bool WaitUntil(std::chrono::milliseconds timeout, Predicate done) {
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        std::this_thread::sleep_for(50ms);
-    }
-    return true;
 }
 
 }  // namespace
