@@ -1,7 +1,6 @@
 #include "driver.h"
 
 #include <cstdlib>
-#include <thread>
 
 namespace driver {
 namespace {
@@ -9,16 +8,6 @@ namespace {
 std::wstring FromEnvironment(const wchar_t* name) {
     const wchar_t* value = _wgetenv(name);
     return value ? value : L"";
-}
-
-template <typename Predicate>
-bool WaitUntil(std::chrono::milliseconds timeout, Predicate done) {
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        std::this_thread::sleep_for(50ms);
-    }
-    return true;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "child_by_id.h"
@@ -18,6 +19,18 @@ using namespace std::chrono_literals;
 
 // Windows path of a Linux path; Wine shows the root as drive Z:.
 std::wstring WindowsPath(std::wstring path);
+
+// Polls until the condition holds; false when the time runs out first.
+template <typename Predicate>
+bool WaitUntil(std::chrono::milliseconds timeout, Predicate done) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(50ms);
+    }
+    return true;
+}
+
 // Windows path of a file of the build tree (GLYPHOR_BUILD is set by the runner).
 std::wstring BuildPath(const std::wstring& relative);
 // Windows path of the artefacts folder of this run.
