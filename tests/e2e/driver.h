@@ -80,4 +80,19 @@ MessageBoxSeen WaitForMessageBox(DWORD pid, std::chrono::milliseconds timeout = 
 // Answers a box by its button (IDOK, IDNO, ...) and waits for it to close.
 void Answer(HWND box, int button);
 
+// Glyphor started from the build tree, with its main window found (null
+// when it did not appear). Closing it is the last thing done with it.
+struct StartedGlyphor {
+    Program program{BuildPath(L"glyphor.exe")};
+    HWND window = FindWindowOf(program.pid(), L"GlyphorMain", L"Glyphor by Orrinel");
+
+    StartedGlyphor() = default;
+    StartedGlyphor(const StartedGlyphor&) = delete;
+    StartedGlyphor& operator=(const StartedGlyphor&) = delete;
+    ~StartedGlyphor() {
+        if (window) PostMessageW(window, WM_CLOSE, 0, 0);
+        program.WaitForExit();
+    }
+};
+
 }  // namespace driver

@@ -15,22 +15,10 @@ using namespace driver;
 
 namespace {
 
-constexpr wchar_t kCaption[] = L"Glyphor by Orrinel";
 // What fontTools says about the fonts a prefix may hold (tests/fonts).
 constexpr wchar_t kWineFonts[] = L"wine-fonts.tsv";            // in every prefix
 constexpr wchar_t kDebianBengaliFonts[] = L"bengali-fonts.tsv";
 constexpr wchar_t kGeneratedFamilies[] = L"families.tsv";      // a hundred renamed copies
-
-// One started Glyphor with its main window found.
-struct Started {
-    Program program{BuildPath(L"glyphor.exe")};
-    HWND window = FindWindowOf(program.pid(), L"GlyphorMain", kCaption);
-
-    ~Started() {
-        if (window) PostMessageW(window, WM_CLOSE, 0, 0);
-        program.WaitForExit();
-    }
-};
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     DWORD_PTR result = 0;
@@ -109,7 +97,7 @@ TEST_F(FontListEndToEnd, ListsExactlyTheInstalledFamiliesWithTheBengaliRuns) {
     const std::vector<std::wstring> expected = ExpectedList();
     ASSERT_FALSE(expected.empty()) << "no Debian font has the Bengali runs";
 
-    Started glyphor;
+    StartedGlyphor glyphor;
     ASSERT_NE(glyphor.window, nullptr);
     EXPECT_EQ(ListOf(ChildById(glyphor.window, ControlId::comFont)), expected);
 }
@@ -121,7 +109,7 @@ TEST_F(FontListEndToEnd, ListsAHundredMoreFamiliesOnceEachInDictionaryOrder) {
     const std::vector<std::wstring> expected = ExpectedList();
     ASSERT_GE(expected.size(), 50u);
 
-    Started glyphor;
+    StartedGlyphor glyphor;
     ASSERT_NE(glyphor.window, nullptr);
     EXPECT_EQ(ListOf(ChildById(glyphor.window, ControlId::comFont)), expected);
 }
@@ -129,7 +117,7 @@ TEST_F(FontListEndToEnd, ListsAHundredMoreFamiliesOnceEachInDictionaryOrder) {
 TEST_F(FontListEndToEnd, WithoutABengaliFontTheListIsEmptyAndTheWindowOpens) {
     ASSERT_EQ(ExpectedList(), std::vector<std::wstring>{});
 
-    Started glyphor;
+    StartedGlyphor glyphor;
     ASSERT_NE(glyphor.window, nullptr);
     EXPECT_TRUE(IsWindowVisible(glyphor.window));
     const HWND combo = ChildById(glyphor.window, ControlId::comFont);

@@ -12,7 +12,6 @@ using namespace driver;
 
 namespace {
 
-constexpr wchar_t kCaption[] = L"Glyphor by Orrinel";
 
 int Pixels(int twips) {
     HDC screen = GetDC(nullptr);
@@ -31,17 +30,6 @@ void SetSubstitute(const std::wstring* face) {
     }
 }
 
-// One started Glyphor with its main window found.
-struct Started {
-    Program program{BuildPath(L"glyphor.exe")};
-    HWND window = FindWindowOf(program.pid(), L"GlyphorMain", kCaption);
-
-    ~Started() {
-        if (window) PostMessageW(window, WM_CLOSE, 0, 0);
-        program.WaitForExit();
-    }
-};
-
 struct Expected {
     int id;
     const wchar_t* cls;
@@ -54,7 +42,7 @@ struct Expected {
 
 TEST(MainWindowEndToEnd, WindowAndControlsAreLaidOutAsDesigned) {
     SetSubstitute(nullptr);
-    Started glyphor;
+    StartedGlyphor glyphor;
     ASSERT_NE(glyphor.window, nullptr);
 
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(glyphor.window, GWL_STYLE));
@@ -107,7 +95,7 @@ TEST(MainWindowEndToEnd, WindowAndControlsAreLaidOutAsDesigned) {
 
 TEST(MainWindowEndToEnd, FocusStartsOnFixItAndTabFollowsTheDesignedOrder) {
     SetSubstitute(nullptr);
-    Started glyphor;
+    StartedGlyphor glyphor;
     ASSERT_NE(glyphor.window, nullptr);
     const DWORD thread = GetWindowThreadProcessId(glyphor.window, nullptr);
     const auto focus = [&] {
@@ -133,19 +121,19 @@ TEST(MainWindowEndToEnd, LabelShowsTheSubstituteFromTheRegistry) {
     const std::wstring face = L"  Likhan \x09B2\x09BF\x0996\x09A8 ";
     SetSubstitute(&face);
     {
-        Started glyphor;
+        StartedGlyphor glyphor;
         ASSERT_NE(glyphor.window, nullptr);
         EXPECT_EQ(TextOf(ChildById(glyphor.window, ControlId::lblDefFont)), L"Default Font is - " + face);
     }
     SetSubstitute(nullptr);
-    Started glyphor;
+    StartedGlyphor glyphor;
     ASSERT_NE(glyphor.window, nullptr);
     EXPECT_EQ(TextOf(ChildById(glyphor.window, ControlId::lblDefFont)), L"Default Font is - Vrinda");
 }
 
 TEST(MainWindowEndToEnd, SecondInstanceSaysAlreadyRunningAndLeavesTheFirstAlone) {
     SetSubstitute(nullptr);
-    Started first;
+    StartedGlyphor first;
     ASSERT_NE(first.window, nullptr);
 
     Program second(BuildPath(L"glyphor.exe"));
@@ -162,7 +150,7 @@ TEST(MainWindowEndToEnd, SecondInstanceSaysAlreadyRunningAndLeavesTheFirstAlone)
 }
 
 TEST(MainWindowEndToEnd, ClosingTheWindowEndsTheProgram) {
-    Started glyphor;
+    StartedGlyphor glyphor;
     ASSERT_NE(glyphor.window, nullptr);
     PostMessageW(glyphor.window, WM_CLOSE, 0, 0);
     EXPECT_EQ(glyphor.program.WaitForExit(), std::optional<DWORD>{0});

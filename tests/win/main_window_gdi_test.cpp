@@ -10,32 +10,12 @@
 #include <vector>
 
 #include "app/control_ids.h"
+#include "child_by_id.h"
+#include "pump_messages.h"
 #include "live_gdi_objects.h"
 #include "platform/unique_handle.h"
 
 namespace {
-
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
-HWND FontCombo(HWND main) {
-    HWND found = nullptr;
-    EnumChildWindows(
-        main,
-        [](HWND child, LPARAM data) -> BOOL {
-            if (GetDlgCtrlID(child) != ControlId::comFont) return TRUE;
-            *reinterpret_cast<HWND*>(data) = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
 
 struct Loaded {
     long gdiObjects = -1;  // what the loaded window holds
@@ -48,9 +28,9 @@ Loaded LoadMainWindow() {
     std::unique_ptr<frmMain> form = frmMain::Create(GetModuleHandleW(nullptr));
     if (!form || !form->Load()) return loaded;
     loaded.gdiObjects = LiveGdiObjects() - before;
-    loaded.families = static_cast<long>(SendMessageW(FontCombo(form->hwnd()), CB_GETCOUNT, 0, 0));
+    loaded.families = static_cast<long>(SendMessageW(ChildById(form->hwnd(), ControlId::comFont), CB_GETCOUNT, 0, 0));
     form.reset();
-    Pump();
+    PumpMessages();
     return loaded;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/control_ids.h"
+#include "pump_messages.h"
 #include "child_by_id.h"
 #include "platform/registry_access.h"
 #include "platform/win32_registry.h"
@@ -18,15 +19,6 @@ std::wstring Text(HWND window) {
     wchar_t buffer[256] = {};
     GetWindowTextW(window, buffer, 256);
     return buffer;
-}
-
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
 }
 
 MSG Key(UINT message, WPARAM key, LPARAM flags = 0) {
@@ -61,7 +53,7 @@ protected:
     }
     void TearDown() override {
         form.reset();
-        Pump();
+        PumpMessages();
         ClearSubstitute();
     }
     HWND Get(int id) { return ChildById(form->hwnd(), id); }
@@ -105,7 +97,7 @@ TEST_F(MainWindow, ControlsLiveInTheirContainers) {
 
 TEST_F(MainWindow, TabVisitsTheControlsInTheirOrderBothWays) {
     form->Show();
-    Pump();
+    PumpMessages();
     const std::vector<int> order{ControlId::cmdFix, ControlId::Command1, ControlId::chkFS,
                                  ControlId::comFont, ControlId::cmdDef, ControlId::chkIE};
     const auto focused = [&] {
@@ -145,11 +137,11 @@ TEST_F(MainWindow, AccessKeysPressTheButtons) {
         },
         1, reinterpret_cast<DWORD_PTR>(&pressed));
     form->Show();
-    Pump();
+    PumpMessages();
     for (wchar_t key : {L'f', L'r', L'a'}) {
         MSG alt = Key(WM_SYSCHAR, key, 1 << 29);
         form->PreTranslateMessage(alt);
-        Pump();
+        PumpMessages();
     }
     EXPECT_EQ(pressed, (std::vector<int>{ControlId::cmdFix, ControlId::cmdDef, ControlId::Command1}));
 }
