@@ -22,7 +22,13 @@ std::unique_ptr<BackedPicture> BackedPicture::Create(HWND parent, const PixelRec
     return picture;
 }
 
-void BackedPicture::Refresh() { InvalidateRect(hwnd(), nullptr, FALSE); }
+void BackedPicture::Refresh() {
+    // Copied at once rather than through WM_PAINT: a frame is on the screen
+    // when the turn that drew it ends, with no repaint round trip.
+    const unique_window_dc dc(hwnd());
+    RECT client{};
+    if (dc && image_ && GetClientRect(hwnd(), &client)) image_->PaintTo(dc.get(), client);
+}
 
 LRESULT BackedPicture::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {

@@ -31,7 +31,7 @@ public:
 
     HWND hwnd() const { return window_.get(); }
     Win32ScrollSurface& image() { return *image_; }
-    // Brings what was drawn into the image onto the screen at the next repaint.
+    // Copies the image onto the screen now.
     void Refresh();
 
 private:

@@ -45,6 +45,11 @@ ScrollTurn CreditsScroller::Turn() {
     return ScrollTurn::Drew;
 }
 
+std::uint32_t CreditsScroller::MillisecondsUntilDue() const {
+    const std::uint32_t elapsed = surface_.tickCount() - lastTick_;
+    return elapsed > kFrameIntervalMs ? 0 : kFrameIntervalMs + 1 - elapsed;
+}
+
 void CreditsScroller::DrawFrame() {
     // Read again rather than reusing the turn's reading.
     lastTick_ = surface_.tickCount();

@@ -37,6 +37,9 @@ public:
     void Stop();
     // One turn: draws a frame if one is due.
     ScrollTurn Turn();
+    // How long from now until the next frame is due; 0 when it is due now.
+    // The owner sleeps that long between turns instead of turning in vain.
+    std::uint32_t MillisecondsUntilDue() const;
 
     bool running() const { return running_; }
     std::int32_t drawFormat() const { return drawFormat_; }

@@ -9,10 +9,9 @@ namespace {
 constexpr int kHiddenButtonId = 1;
 constexpr UINT_PTR kStartTimer = 1;  // tmrStart
 constexpr UINT kStartDelayMs = 10;
-// Each tick is one turn of the scroller. It checks the clock and draws only
-// when a frame is due, so ticking often costs next to nothing.
+// Each tick is one turn of the scroller, and each turn sets the next tick for
+// when the next frame is due: the program sleeps between frames.
 constexpr UINT_PTR kScrollTimer = 2;
-constexpr UINT kTurnIntervalMs = USER_TIMER_MINIMUM;
 
 constexpr int kFontHundredthsOfPoint = 825;
 
@@ -121,7 +120,7 @@ void frmAbout::PressHiddenButton() {
 
 void frmAbout::StartScroller() {
     scroller_->Start();
-    SetTimer(hwnd(), kScrollTimer, kTurnIntervalMs, nullptr);
+    SetTimer(hwnd(), kScrollTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 void frmAbout::Hide() {
@@ -142,16 +141,15 @@ void frmAbout::OnTimer(UINT_PTR timer) {
         // A tick already queued when the window was hidden starts nothing.
         if (!hidden_) PressHiddenButton();
     } else if (timer == kScrollTimer) {
-        switch (scroller_->Turn()) {
-        case ScrollTurn::Stopped:
+        const ScrollTurn turn = scroller_->Turn();
+        if (turn == ScrollTurn::Stopped) {
             KillTimer(hwnd(), kScrollTimer);
-            break;
-        case ScrollTurn::Drew:
-            picAbout_->Refresh();
-            break;
-        case ScrollTurn::Waited:
-            break;
+            return;
         }
+        if (turn == ScrollTurn::Drew) picAbout_->Refresh();
+        // Setting the timer again replaces its interval.
+        const UINT wait = scroller_->MillisecondsUntilDue();
+        SetTimer(hwnd(), kScrollTimer, wait < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : wait, nullptr);
     }
 }
 

@@ -105,6 +105,23 @@ TEST(CreditsScroller, KeepsItsPaceWhileTheTickCountPassesHalfwayAndWraps) {
     }
 }
 
+TEST(CreditsScroller, TellsHowLongUntilTheNextFrameAcrossTheWrap) {
+    for (const std::uint32_t start : {5000u, 0xFFFF'FFF0u}) {
+        SCOPED_TRACE(start);
+        Rig rig;
+        ASSERT_EQ(rig.TurnAt(start), ScrollTurn::Drew);
+        EXPECT_EQ(rig.scroller.MillisecondsUntilDue(), 26u);
+        rig.surface.tick = start + 20;  // past 2^32 for the second start
+        EXPECT_EQ(rig.scroller.MillisecondsUntilDue(), 6u);
+        rig.surface.tick = start + 25;
+        EXPECT_EQ(rig.scroller.MillisecondsUntilDue(), 1u);
+        EXPECT_EQ(rig.TurnAt(start + 25), ScrollTurn::Waited);
+        rig.surface.tick = start + 26;
+        EXPECT_EQ(rig.scroller.MillisecondsUntilDue(), 0u);
+        EXPECT_EQ(rig.TurnAt(start + 26), ScrollTurn::Drew);
+    }
+}
+
 TEST(CreditsScroller, ScrollsFromTheFirstTurnAtAnyUptime) {
     for (const std::uint32_t uptime : {26u, 0x8000'0000u, 0xFFFF'FFFFu}) {
         Rig rig;
