@@ -44,6 +44,7 @@ public:
     ~Program();
 
     DWORD pid() const { return pid_; }
+    HANDLE handle() const { return process_.get(); }
     bool Running() const;
     // Waits for the process to end; its exit code, or nothing on time-out.
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout = 10s);
