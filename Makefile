@@ -22,7 +22,7 @@ fuzz: bootstrap
 	@cmake --preset native >/dev/null && cmake --build --preset native --target fuzz
 
 bench: bootstrap
-	@cmake --preset win64 >/dev/null && cmake --build --preset win64 --target startup_bench && scripts/bench
+	@cmake --preset win64 >/dev/null && cmake --build --preset win64 --target startup_bench about_cpu_bench && scripts/bench
 
 run: build
 	@scripts/run-glyphor

@@ -134,6 +134,27 @@ RECT RectInParent(HWND control) {
 
 void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
+void ClickAt(POINT screen) {
+    // Absolute pointer positions run from 0 to 65535 across the screen.
+    const auto normalised = [](LONG value, int extent) { return MulDiv(value, 65535, GetSystemMetrics(extent) - 1); };
+    INPUT input[3] = {};
+    for (INPUT& one : input) {
+        one.type = INPUT_MOUSE;
+        one.mi.dx = normalised(screen.x, SM_CXSCREEN);
+        one.mi.dy = normalised(screen.y, SM_CYSCREEN);
+    }
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, input, sizeof(INPUT));
+}
+
+POINT CentreOf(HWND window) {
+    RECT area{};
+    GetWindowRect(window, &area);
+    return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+}
+
 MessageBoxSeen WaitForMessageBox(DWORD pid, std::chrono::milliseconds timeout) {
     MessageBoxSeen seen;
     WaitUntil(timeout, [&] {

@@ -44,6 +44,7 @@ public:
     ~Program();
 
     DWORD pid() const { return pid_; }
+    HANDLE handle() const { return process_.get(); }
     bool Running() const;
     // Waits for the process to end; its exit code, or nothing on time-out.
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout = 10s);
@@ -68,6 +69,12 @@ RECT RectInParent(HWND control);
 
 // Clicks a button without waiting for what the click opens.
 void Click(HWND button);
+// A real click of the left mouse button at a point of the screen, through
+// the input queue as a person's mouse gives it: the window under the pointer
+// gets it, unless that window takes no input.
+void ClickAt(POINT screen);
+// The centre of a window on the screen.
+POINT CentreOf(HWND window);
 
 struct MessageBoxSeen {
     HWND window = nullptr;

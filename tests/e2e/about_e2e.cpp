@@ -1,0 +1,180 @@
+// The About window driven from outside, as a person meets it: pressed open
+// from the main window, looked at on the display, clicked away.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/control_ids.h"
+#include "driver.h"
+#include "screen_capture.h"
+
+using namespace driver;
+
+namespace {
+
+int Pixels(int twips) {
+    const unique_window_dc screen(nullptr);
+    return MulDiv(twips, GetDeviceCaps(screen.get(), LOGPIXELSX), 1440);
+}
+
+class About : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_NE(glyphor.window, nullptr); }
+
+    HWND AboutButton() const { return ChildById(glyphor.window, ControlId::Command1); }
+    // The About window that the press brings up; null when none shows.
+    HWND Show() const {
+        Click(AboutButton());
+        return Shown();
+    }
+    HWND Shown() const { return FindWindowOf(glyphor.program.pid(), L"GlyphorAbout", L"About"); }
+    static HWND PictureOf(HWND about) { return FindWindowExW(about, nullptr, L"GlyphorBackedPicture", nullptr); }
+    static ScreenImage Capture(HWND window) { return CaptureScreen(ScreenRect(window)); }
+    static bool Gone(HWND window) { return !IsWindow(window) || !IsWindowVisible(window); }
+
+    // On the display once its bottom edge line is, and the picture's top
+    // row, which the credits leave blank.
+    bool Painted(HWND about) const {
+        const ScreenImage window = Capture(about);
+        return window.height == height && window.CountOtherThan(edge, height - 1, height) == 0 &&
+               window.CountOtherThan(background, 0, 1) == 0;
+    }
+
+    void Keep(const ScreenImage& image, const std::wstring& name) const {
+        EXPECT_TRUE(SaveBitmap(image, ArtefactPath(name))) << "cannot keep " << name;
+    }
+
+    StartedGlyphor glyphor;
+    const std::uint32_t background = Rgb(GetSysColor(COLOR_WINDOW));
+    const std::uint32_t text = Rgb(GetSysColor(COLOR_ACTIVECAPTION));
+    const std::uint32_t edge = Rgb(GetSysColor(COLOR_WINDOWTEXT));
+    const int width = Pixels(3735), height = Pixels(3375), pictureHeight = Pixels(2175);
+    // Where the credits may be this soon after a show: coming in at the
+    // bottom, a line's height and some way up.
+    const int entryRows = Pixels(600);
+};
+
+TEST_F(About, ShowsABorderlessOwnedWindowCentredOverTheMainWindowWhichTakesNoInputMeanwhile) {
+    const HWND about = Show();
+    ASSERT_NE(about, nullptr);
+
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_STYLE));
+    const auto extended = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_EXSTYLE));
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU));  // WS_CAPTION holds WS_BORDER
+    EXPECT_FALSE(extended & (WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
+    const RECT frame = ScreenRect(about);
+    EXPECT_EQ(frame.right - frame.left, width);
+    EXPECT_EQ(frame.bottom - frame.top, height);
+    RECT client{};
+    GetClientRect(about, &client);
+    EXPECT_EQ(client.right, width) << "a frame takes part of the window";
+    EXPECT_EQ(client.bottom, height) << "a frame takes part of the window";
+
+    EXPECT_EQ(GetWindow(about, GW_OWNER), glyphor.window);
+    EXPECT_FALSE(IsWindowEnabled(glyphor.window));
+    const RECT main = ScreenRect(glyphor.window);
+    EXPECT_NEAR((frame.left + frame.right) / 2.0, (main.left + main.right) / 2.0, 1);
+    EXPECT_NEAR((frame.top + frame.bottom) / 2.0, (main.top + main.bottom) / 2.0, 1);
+
+    const HWND picture = PictureOf(about);
+    ASSERT_NE(picture, nullptr);
+    const RECT pictureArea = ScreenRect(picture);
+    EXPECT_EQ(pictureArea.left, frame.left);
+    EXPECT_EQ(pictureArea.top, frame.top);
+    EXPECT_EQ(pictureArea.right - pictureArea.left, width);
+    EXPECT_EQ(pictureArea.bottom - pictureArea.top, pictureHeight);
+
+    // The edge lines of the lower part lie on the window's outermost pixels:
+    // nothing is drawn around the window on the display either.
+    ASSERT_TRUE(WaitUntil(5s, [&] { return Painted(about); })) << "the bottom edge never showed";
+    const ScreenImage window = Capture(about);
+    Keep(window, L"about-window.bmp");
+    for (int y = pictureHeight; y < height; ++y) {
+        EXPECT_EQ(window.At(0, y), edge) << "left edge, row " << y;
+        EXPECT_EQ(window.At(width - 1, y), edge) << "right edge, row " << y;
+    }
+    EXPECT_TRUE(IsWindowVisible(glyphor.window));
+}
+
+TEST_F(About, CreditsRollUpThroughThePicture) {
+    const HWND about = Show();
+    ASSERT_NE(about, nullptr);
+    const HWND picture = PictureOf(about);
+    ASSERT_NE(picture, nullptr);
+
+    Sleep(1000);
+    const ScreenImage first = Capture(picture);
+    Sleep(400);
+    const ScreenImage second = Capture(picture);
+    ASSERT_EQ(first.height, pictureHeight);
+    ASSERT_EQ(second.height, pictureHeight);
+    Keep(first, L"credits-first.bmp");
+    Keep(second, L"credits-second.bmp");
+
+    EXPECT_GT(first.CountOtherThan(background), 0) << "no text after a second";
+    EXPECT_GT(std::count(first.pixels.begin(), first.pixels.end(), text), 0) << "no pixel in the text colour";
+    EXPECT_EQ(first.CountOtherThan(background, 0, 1), 0) << "the top row holds text";
+    const std::optional<int> moved = RowsMovedUp(first, second, pictureHeight / 2, background);
+    ASSERT_TRUE(moved.has_value()) << "the second capture shows no upward shift of the first";
+    EXPECT_GT(*moved, 0) << "the text stood still";
+    EXPECT_TRUE(IsWindowVisible(about));
+}
+
+TEST_F(About, AClickAnywhereOnItHidesItAndGivesTheMainWindowBack) {
+    struct Place {
+        const char* what;
+        POINT at;  // relative to the About window
+    };
+    const Place places[] = {
+        {"picture", {width / 2, pictureHeight / 2}},
+        {"logo", {Pixels(915 + 960), Pixels(2280 + 510)}},
+        {"bare window below the picture", {Pixels(300), Pixels(3100)}},
+    };
+    for (const Place& place : places) {
+        SCOPED_TRACE(place.what);
+        const HWND about = Show();
+        ASSERT_NE(about, nullptr);
+        ASSERT_TRUE(WaitUntil(5s, [&] { return Painted(about); }));
+        const RECT frame = ScreenRect(about);
+        ClickAt({frame.left + place.at.x, frame.top + place.at.y});
+        EXPECT_TRUE(WaitUntil(5s, [&] { return Gone(about); })) << "still shown";
+        EXPECT_TRUE(IsWindowEnabled(glyphor.window));
+        EXPECT_TRUE(WaitUntil(5s, [&] { return GetForegroundWindow() == glyphor.window; }))
+            << "the main window is not the active one again";
+        EXPECT_TRUE(glyphor.program.Running());
+    }
+}
+
+TEST_F(About, TheNextPressShowsAFreshWindowWhoseCreditsStartFromTheTop) {
+    const HWND first = Show();
+    ASSERT_NE(first, nullptr);
+    // The check on the second show could fail: text climbs high here.
+    ScreenImage climbed;
+    ASSERT_TRUE(WaitUntil(10s, [&] {
+        climbed = Capture(PictureOf(first));
+        return climbed.CountOtherThan(background, 0, pictureHeight - entryRows) > 0;
+    })) << "the credits never climbed";
+    Keep(climbed, L"first-show.bmp");
+    ClickAt(CentreOf(PictureOf(first)));
+    ASSERT_TRUE(WaitUntil(5s, [&] { return Gone(first); }));
+
+    // A person's click reaches the main window's button again.
+    ClickAt(CentreOf(AboutButton()));
+    const HWND second = Shown();
+    ASSERT_NE(second, nullptr) << "the click on About opened nothing";
+    EXPECT_NE(second, first);
+    ASSERT_TRUE(WaitUntil(5s, [&] { return Painted(second); }));
+    const ScreenImage fresh = Capture(PictureOf(second));
+    Keep(fresh, L"second-show.bmp");
+    EXPECT_EQ(fresh.CountOtherThan(background, 0, pictureHeight - entryRows), 0)
+        << "text above the bottom rows: the credits went on from where they were";
+
+    Sleep(1000);
+    EXPECT_GT(Capture(PictureOf(second)).CountOtherThan(background), 0) << "the credits do not roll this time";
+}
+
+}  // namespace
