@@ -119,22 +119,22 @@ struct Motion {
 };
 
 Motion WatchCredits(HWND picture, std::chrono::seconds span) {
-    const std::uint32_t background = driver::Rgb(GetSysColor(COLOR_WINDOW));
+    const std::uint32_t background = Rgb(GetSysColor(COLOR_WINDOW));
     const auto capture = [picture](Clock::time_point& at) {
         const auto before = Clock::now();
-        driver::ScreenImage image = driver::CaptureScreen(driver::ScreenRect(picture));
+        ScreenImage image = CaptureScreen(ScreenRect(picture));
         at = before + (Clock::now() - before) / 2;
         return image;
     };
     Motion motion;
     Clock::time_point previousAt;
-    driver::ScreenImage previous = capture(previousAt);
+    ScreenImage previous = capture(previousAt);
     for (const auto end = previousAt + span; Clock::now() < end;) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         Clock::time_point at;
-        driver::ScreenImage image = capture(at);
+        ScreenImage image = capture(at);
         ++motion.pairs;
-        if (const auto moved = driver::RowsMovedUp(previous, image, image.height / 2, background)) {
+        if (const auto moved = RowsMovedUp(previous, image, image.height / 2, background)) {
             motion.rows += *moved;
             motion.seconds += Seconds(at - previousAt).count();
         } else {

@@ -15,11 +15,6 @@ using namespace driver;
 
 namespace {
 
-int Pixels(int twips) {
-    const unique_window_dc screen(nullptr);
-    return MulDiv(twips, GetDeviceCaps(screen.get(), LOGPIXELSX), 1440);
-}
-
 class About : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(glyphor.window, nullptr); }
@@ -51,10 +46,10 @@ protected:
     const std::uint32_t background = Rgb(GetSysColor(COLOR_WINDOW));
     const std::uint32_t text = Rgb(GetSysColor(COLOR_ACTIVECAPTION));
     const std::uint32_t edge = Rgb(GetSysColor(COLOR_WINDOWTEXT));
-    const int width = Pixels(3735), height = Pixels(3375), pictureHeight = Pixels(2175);
+    const int width = ScreenPixels(3735), height = ScreenPixels(3375), pictureHeight = ScreenPixels(2175);
     // Where the credits may be this soon after a show: coming in at the
     // bottom, a line's height and some way up.
-    const int entryRows = Pixels(600);
+    const int entryRows = ScreenPixels(600);
 };
 
 TEST_F(About, ShowsABorderlessOwnedWindowCentredOverTheMainWindowWhichTakesNoInputMeanwhile) {
@@ -131,8 +126,8 @@ TEST_F(About, AClickAnywhereOnItHidesItAndGivesTheMainWindowBack) {
     };
     const Place places[] = {
         {"picture", {width / 2, pictureHeight / 2}},
-        {"logo", {Pixels(915 + 960), Pixels(2280 + 510)}},
-        {"bare window below the picture", {Pixels(300), Pixels(3100)}},
+        {"logo", {ScreenPixels(915 + 960), ScreenPixels(2280 + 510)}},
+        {"bare window below the picture", {ScreenPixels(300), ScreenPixels(3100)}},
     };
     for (const Place& place : places) {
         SCOPED_TRACE(place.what);

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "app/twips.h"
+
 namespace driver {
 namespace {
 
@@ -130,6 +132,11 @@ RECT RectInParent(HWND control) {
     GetWindowRect(control, &rect);
     MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+int ScreenPixels(int twips) {
+    const unique_window_dc screen(nullptr);
+    return TwipsToPixels(twips, GetDeviceCaps(screen.get(), LOGPIXELSX));
 }
 
 void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }

@@ -66,6 +66,8 @@ using ::ChildById;
 HWND ChildByText(HWND parent, const std::wstring& cls, const std::wstring& text);
 // Position and size relative to the client area of the control's parent.
 RECT RectInParent(HWND control);
+// A length given in twips, in pixels at the screen's DPI.
+int ScreenPixels(int twips);
 
 // Clicks a button without waiting for what the click opens.
 void Click(HWND button);

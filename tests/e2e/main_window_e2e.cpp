@@ -12,14 +12,6 @@ using namespace driver;
 
 namespace {
 
-
-int Pixels(int twips) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return MulDiv(twips, dpi, 1440);
-}
-
 void SetSubstitute(const std::wstring* face) {
     const auto& row = SubstituteSettings::kSubstitute;
     if (face) {
@@ -51,8 +43,8 @@ TEST(MainWindowEndToEnd, WindowAndControlsAreLaidOutAsDesigned) {
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     RECT client{};
     GetClientRect(glyphor.window, &client);
-    EXPECT_EQ(client.right, Pixels(3420));
-    EXPECT_EQ(client.bottom, Pixels(3045));
+    EXPECT_EQ(client.right, ScreenPixels(3420));
+    EXPECT_EQ(client.bottom, ScreenPixels(3045));
     RECT frame{};
     GetWindowRect(glyphor.window, &frame);
     EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
@@ -79,10 +71,10 @@ TEST(MainWindowEndToEnd, WindowAndControlsAreLaidOutAsDesigned) {
         EXPECT_EQ(TextOf(control), c.text);
         EXPECT_EQ(GetParent(control), c.parent ? ChildById(glyphor.window, c.parent) : glyphor.window);
         const RECT r = RectInParent(control);
-        EXPECT_NEAR(r.left, Pixels(c.left), 1);
-        EXPECT_NEAR(r.top, Pixels(c.top), 1);
-        EXPECT_NEAR(r.right - r.left, Pixels(c.width), 1);
-        EXPECT_NEAR(r.bottom - r.top, Pixels(c.height), 1);
+        EXPECT_NEAR(r.left, ScreenPixels(c.left), 1);
+        EXPECT_NEAR(r.top, ScreenPixels(c.top), 1);
+        EXPECT_NEAR(r.right - r.left, ScreenPixels(c.width), 1);
+        EXPECT_NEAR(r.bottom - r.top, ScreenPixels(c.height), 1);
         EXPECT_TRUE(IsWindowVisible(control) && IsWindowEnabled(control));
     }
 

@@ -12,6 +12,7 @@
 
 #include "about/about_logo.h"
 #include "platform/unique_handle.h"
+#include "screen_capture.h"
 
 namespace {
 
@@ -53,78 +54,22 @@ private:
     static inline std::deque<std::pair<UINT, std::function<void()>>> steps_;
 };
 
-// Pixels as 0x00RRGGBB, rows from the top.
-struct Capture {
-    int width = 0, height = 0;
-    std::vector<std::uint32_t> pixels;
-
-    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
-    int CountInRows(int top, int bottom, std::uint32_t colour) const {
-        int count = 0;
-        for (int y = top; y < bottom; ++y)
-            for (int x = 0; x < width; ++x) count += At(x, y) == colour;
-        return count;
-    }
-};
-
-std::uint32_t Rgb(COLORREF colour) { return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour); }
-
-// Draws into a fresh 32-bit image of the given size and reads it back.
-Capture Draw(int width, int height, const std::function<void(HDC)>& draw) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const unique_hbitmap image(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const unique_hdc dc(CreateCompatibleDC(nullptr));
-    {
-        const unique_select_object selection(dc.get(), image.get());
-        draw(dc.get());
-        GdiFlush();
-    }
-    const auto* first = static_cast<const std::uint32_t*>(bits);
-    Capture capture{width, height, std::vector<std::uint32_t>(first, first + width * height)};
-    for (auto& pixel : capture.pixels) pixel &= 0xFFFFFF;  // the fourth byte is not colour
-    return capture;
-}
-
 // What the window itself paints, from its own images.
-Capture PrintClient(HWND window) {
+ScreenImage PrintClient(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
-    return Draw(client.right, client.bottom, [window](HDC dc) {
+    return CaptureDrawing(client.right, client.bottom, [window](HDC dc) {
         SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     });
 }
 
-// What is on the screen where the window is.
-Capture Screenshot(HWND window) {
-    RECT area{};
-    GetWindowRect(window, &area);
-    return Draw(area.right - area.left, area.bottom - area.top, [&area](HDC dc) {
-        const unique_window_dc screen(nullptr);
-        BitBlt(dc, 0, 0, area.right - area.left, area.bottom - area.top, screen.get(), area.left, area.top, SRCCOPY);
-    });
-}
-
-// Keeps a capture as a BMP file among the test's artefacts for people to look at.
-void SaveArtefact(const Capture& capture, const std::wstring& name) {
+// Keeps a capture among the test's artefacts for people to look at.
+void SaveArtefact(const ScreenImage& capture, const std::wstring& name) {
     const wchar_t* folder = _wgetenv(L"GLYPHOR_ARTEFACTS");
     if (!folder) return;
     std::wstring path = folder;
     if (path.starts_with(L"/")) path = L"Z:" + path;  // a host path, seen through Wine's drive Z:
-    path += L"\\" + name;
-    const unique_handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    ASSERT_NE(file.get(), INVALID_HANDLE_VALUE) << "cannot write the artefact " << name.size();
-    const DWORD imageBytes = static_cast<DWORD>(capture.pixels.size() * 4);
-    BITMAPFILEHEADER header{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    header.bfSize = header.bfOffBits + imageBytes;
-    const BITMAPINFOHEADER info{sizeof info, capture.width, -capture.height, 1, 32, BI_RGB, imageBytes, 0, 0, 0, 0};
-    std::vector<std::uint32_t> opaque = capture.pixels;
-    for (auto& pixel : opaque) pixel |= 0xFF000000;  // viewers read the fourth byte as alpha
-    DWORD written = 0;
-    WriteFile(file.get(), &header, sizeof header, &written, nullptr);
-    WriteFile(file.get(), &info, sizeof info, &written, nullptr);
-    WriteFile(file.get(), opaque.data(), imageBytes, &written, nullptr);
+    EXPECT_TRUE(SaveBitmap(capture, path + L"\\" + name)) << "cannot write the artefact";
 }
 
 class AboutWindow : public ::testing::Test {
@@ -187,7 +132,7 @@ TEST_F(AboutWindow, ShowsTheLogoAtItsNaturalSizeBelowThePicture) {
 
     const auto about = frmAbout::Create(owner());
     ASSERT_TRUE(about);
-    const Capture window = PrintClient(about->hwnd());
+    const ScreenImage window = PrintClient(about->hwnd());
     // The logo's dark blue square sits a few pixels inside its top left
     // corner at (61, 152); around it the logo is white, as the window is.
     const std::uint32_t square = window.At(61 + 10, 152 + 55);
@@ -207,11 +152,11 @@ TEST_F(AboutWindow, ShowsTheLogoAtItsNaturalSizeBelowThePicture) {
 TEST_F(AboutWindow, ScrollsTheCreditsWhileShownAndAClickOnThePictureEndsTheShow) {
     const auto about = frmAbout::Create(owner());
     ASSERT_TRUE(about);
-    std::vector<Capture> pictures, screens;
+    std::vector<ScreenImage> pictures, screens;
     bool ownerEnabledDuringShow = true;
     const auto look = [&] {
         pictures.push_back(PrintClient(about->picture()));
-        screens.push_back(Screenshot(about->hwnd()));
+        screens.push_back(CaptureScreen(ScreenRect(about->hwnd())));
         ownerEnabledDuringShow = ownerEnabledDuringShow && IsWindowEnabled(owner());
     };
     Schedule::Add(1500, look);
@@ -230,12 +175,12 @@ TEST_F(AboutWindow, ScrollsTheCreditsWhileShownAndAClickOnThePictureEndsTheShow)
     EXPECT_FALSE(ownerEnabledDuringShow);
     ASSERT_EQ(pictures.size(), 2u);
     for (const auto& picture : pictures) {
-        EXPECT_GT(picture.CountInRows(0, kPictureHeight, text_), 0);
-        EXPECT_EQ(picture.CountInRows(0, 1, background_), kWidth);  // the top row stays blank
+        EXPECT_GT(picture.CountOf(text_, 0, kPictureHeight), 0);
+        EXPECT_EQ(picture.CountOf(background_, 0, 1), kWidth);  // the top row stays blank
     }
     EXPECT_NE(pictures[0].pixels, pictures[1].pixels);
     // The screen shows what the picture holds.
-    EXPECT_GT(screens[1].CountInRows(0, kPictureHeight, text_), 0);
+    EXPECT_GT(screens[1].CountOf(text_, 0, kPictureHeight), 0);
     SaveArtefact(screens[0], L"about-first.bmp");
     SaveArtefact(screens[1], L"about-second.bmp");
 
@@ -263,7 +208,7 @@ TEST_F(AboutWindow, AStartTickAfterTheHideStartsNothing) {
     SendMessageW(about->hwnd(), WM_LBUTTONUP, 0, 0);
     SendMessageW(about->hwnd(), WM_TIMER, 1, 0);  // tmrStart, late
     Pump(1200);
-    EXPECT_EQ(PrintClient(about->picture()).CountInRows(0, kPictureHeight, background_), kWidth * kPictureHeight);
+    EXPECT_EQ(PrintClient(about->picture()).CountOf(background_, 0, kPictureHeight), kWidth * kPictureHeight);
 }
 
 // Finds this thread's visible About window.
@@ -289,7 +234,7 @@ TEST_F(AboutWindow, EveryShowMakesAFreshWindowThatStartsFromTheTop) {
         Schedule::Add(lookAfter, [&] {
             shown.push_back(ShownAboutWindow());
             const HWND picture = FindWindowExW(shown.back(), nullptr, L"GlyphorBackedPicture", nullptr);
-            inkInUpperRows.push_back(PrintClient(picture).CountInRows(0, kPictureHeight - 40, text_));
+            inkInUpperRows.push_back(PrintClient(picture).CountOf(text_, 0, kPictureHeight - 40));
             PostMessageW(shown.back(), WM_LBUTTONUP, 0, 0);
         });
         ShowAboutModal(owner());

@@ -3,15 +3,16 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-// What the display shows, read back from the screen's device context. Under
-// Wine that is the X display, whichever process drew there; PrintWindow and
-// WM_PRINTCLIENT cannot reach into another process (a device context is only
-// good in the process that made it).
-namespace driver {
+// Images of what windows draw, for tests to count pixels in and for people
+// to look at. What the display shows is read back from the screen's device
+// context: under Wine that is the X display, whichever process drew there;
+// PrintWindow and WM_PRINTCLIENT cannot reach into another process (a device
+// context is only good in the process that made it).
 
 // Pixels as 0x00RRGGBB, rows from the top.
 struct ScreenImage {
@@ -20,7 +21,8 @@ struct ScreenImage {
     std::vector<std::uint32_t> pixels;
 
     std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
-    // Pixels of rows top to bottom (exclusive) in another colour than this.
+    // Pixels of rows top to bottom (exclusive) in this colour, or in another.
+    int CountOf(std::uint32_t colour, int top, int bottom) const;
     int CountOtherThan(std::uint32_t colour, int top, int bottom) const;
     int CountOtherThan(std::uint32_t colour) const { return CountOtherThan(colour, 0, height); }
 };
@@ -29,6 +31,8 @@ std::uint32_t Rgb(COLORREF colour);
 
 // A window's rectangle on the screen, frame included.
 RECT ScreenRect(HWND window);
+// What draw paints into a fresh image of that size; empty when there is none.
+ScreenImage CaptureDrawing(int width, int height, const std::function<void(HDC)>& draw);
 // Empty when the area cannot be read.
 ScreenImage CaptureScreen(const RECT& area);
 // As a 32-bit BMP file, for people to look at.
@@ -41,5 +45,3 @@ bool SaveBitmap(const ScreenImage& image, const std::wstring& path);
 // compared hold only the background, which fits any shift.
 std::optional<int> RowsMovedUp(const ScreenImage& earlier, const ScreenImage& later, int most,
                                std::uint32_t background);
-
-}  // namespace driver

@@ -6,13 +6,16 @@
 
 #include "platform/unique_handle.h"
 
-namespace driver {
-
-int ScreenImage::CountOtherThan(std::uint32_t colour, int top, int bottom) const {
+int ScreenImage::CountOf(std::uint32_t colour, int top, int bottom) const {
     int count = 0;
     for (int y = std::max(top, 0); y < std::min(bottom, height); ++y)
-        for (int x = 0; x < width; ++x) count += At(x, y) != colour;
+        for (int x = 0; x < width; ++x) count += At(x, y) == colour;
     return count;
+}
+
+int ScreenImage::CountOtherThan(std::uint32_t colour, int top, int bottom) const {
+    const int rows = std::max(0, std::min(bottom, height) - std::max(top, 0));
+    return rows * width - CountOf(colour, top, bottom);
 }
 
 std::uint32_t Rgb(COLORREF colour) { return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour); }
@@ -23,27 +26,35 @@ RECT ScreenRect(HWND window) {
     return area;
 }
 
-ScreenImage CaptureScreen(const RECT& area) {
-    const int width = area.right - area.left, height = area.bottom - area.top;
+ScreenImage CaptureDrawing(int width, int height, const std::function<void(HDC)>& draw) {
     if (width <= 0 || height <= 0) return {};
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     const unique_hbitmap image(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     const unique_hdc memory(CreateCompatibleDC(nullptr));
-    const unique_window_dc screen(nullptr);
-    if (!image || !memory || !screen) return {};
+    if (!image || !memory) return {};
     {
         const unique_select_object selection(memory.get(), image.get());
-        if (!selection.selected() ||
-            !BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY))
-            return {};
+        if (!selection.selected()) return {};
+        draw(memory.get());
         GdiFlush();
     }
     const auto* first = static_cast<const std::uint32_t*>(bits);
     ScreenImage captured{width, height, std::vector<std::uint32_t>(first, first + width * height)};
     for (auto& pixel : captured.pixels) pixel &= 0xFFFFFF;  // the fourth byte is not colour
     return captured;
+}
+
+ScreenImage CaptureScreen(const RECT& area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    const unique_window_dc screen(nullptr);
+    if (!screen) return {};
+    bool copied = false;
+    ScreenImage captured = CaptureDrawing(width, height, [&](HDC image) {
+        copied = BitBlt(image, 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
+    });
+    return copied ? captured : ScreenImage{};
 }
 
 bool SaveBitmap(const ScreenImage& image, const std::wstring& path) {
@@ -90,5 +101,3 @@ std::optional<int> RowsMovedUp(const ScreenImage& earlier, const ScreenImage& la
     }
     return best;
 }
-
-}  // namespace driver
