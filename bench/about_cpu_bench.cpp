@@ -100,8 +100,7 @@ TimerCadence RunTimer(std::chrono::seconds span) {
             ++frames;
             lastFrame = reading;
         }
-        const DWORD elapsed = GetTickCount() - lastFrame;
-        const UINT wait = elapsed > CreditsScroller::kFrameIntervalMs ? 0 : CreditsScroller::kFrameIntervalMs + 1 - elapsed;
+        const UINT wait = CreditsScroller::MillisecondsUntilDue(GetTickCount() - lastFrame);
         SetTimer(nullptr, timer, std::max<UINT>(wait, USER_TIMER_MINIMUM), nullptr);
     }
     KillTimer(nullptr, timer);

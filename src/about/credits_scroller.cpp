@@ -46,8 +46,7 @@ ScrollTurn CreditsScroller::Turn() {
 }
 
 std::uint32_t CreditsScroller::MillisecondsUntilDue() const {
-    const std::uint32_t elapsed = surface_.tickCount() - lastTick_;
-    return elapsed > kFrameIntervalMs ? 0 : kFrameIntervalMs + 1 - elapsed;
+    return MillisecondsUntilDue(surface_.tickCount() - lastTick_);
 }
 
 void CreditsScroller::DrawFrame() {

@@ -40,6 +40,10 @@ public:
     // How long from now until the next frame is due; 0 when it is due now.
     // The owner sleeps that long between turns instead of turning in vain.
     std::uint32_t MillisecondsUntilDue() const;
+    // The same, for a given time since the last frame.
+    static constexpr std::uint32_t MillisecondsUntilDue(std::uint32_t sinceLastFrame) {
+        return sinceLastFrame > kFrameIntervalMs ? 0 : kFrameIntervalMs + 1 - sinceLastFrame;
+    }
 
     bool running() const { return running_; }
     std::int32_t drawFormat() const { return drawFormat_; }
