@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "about/pixel_rect.h"
-#include "app/twips.h"
+#include "platform/twips.h"
 
 struct PixelPoint {
     std::int32_t x = 0;

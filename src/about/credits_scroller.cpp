@@ -1,17 +1,8 @@
 #include "about/credits_scroller.h"
 
-#include <string_view>
 #include <utility>
 
-namespace {
-
-std::wstring TrimSpaces(std::wstring_view text) {
-    const auto first = text.find_first_not_of(L' ');
-    if (first == std::wstring_view::npos) return {};
-    return std::wstring(text.substr(first, text.find_last_not_of(L' ') - first + 1));
-}
-
-}  // namespace
+#include "common/text.h"
 
 CreditsScroller::CreditsScroller(ScrollSurface& surface, std::vector<std::wstring> creditLines)
     : surface_(surface), creditLines_(std::move(creditLines)) {}
@@ -65,7 +56,7 @@ void CreditsScroller::FetchLine() {
     textRect_ = Offset(textRect_, 0, surface_.lineHeight());
     if (static_cast<std::size_t>(nextLine_) < creditLines_.size()) {
         const std::wstring& line = creditLines_[static_cast<std::size_t>(nextLine_)];
-        currentLine_ = drawFormat_ == kCentered ? TrimSpaces(line) : line;
+        currentLine_ = drawFormat_ == kCentered ? TrimBlanks(line) : line;
     }
     ++nextLine_;
 }

@@ -1,8 +1,8 @@
 #include "about/frm_about.h"
 
-#include "about/about_logo.h"
+#include "about/win32_about_logo.h"
 #include "about/credit_lines.h"
-#include "about/window_thunk.h"
+#include "platform/win32_window_thunk.h"
 
 namespace {
 

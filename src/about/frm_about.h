@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "about/about_layout.h"
-#include "about/backed_picture.h"
+#include "about/win32_backed_picture.h"
 #include "about/credits_scroller.h"
 #include "platform/unique_handle.h"
 

@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
-#include "app/identity.h"
-#include "app/prompts.h"
+#include "common/identity.h"
+#include "common/prompts.h"
 
 StartupOutcome RunStartup(StartupSteps& steps, Prompts& prompts) {
     if (steps.AnotherInstanceRunning()) {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/get_special_folder_path.h"
+#include "platform/win32_special_folder_path.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "repair/font_files.h"
+#include "common/font_files.h"
 
 // Fonts and files through GDI, the window manager and the file system;
 // the fonts folder comes from the shell.

@@ -2,22 +2,17 @@
 
 #include <string>
 
-#include "app/identity.h"
-#include "app/main_window_controls.h"
-#include "app/prompts.h"
-#include "app/refresh_default_font.h"
+#include "common/identity.h"
+#include "common/text.h"
+#include "common/main_window_controls.h"
+#include "common/prompts.h"
+#include "repair/refresh_default_font.h"
 #include "platform/registry_access.h"
 #include "repair/remove_vrinda_font.h"
-#include "repair/restart_prompt.h"
+#include "common/restart_prompt.h"
 #include "repair/substitute_settings.h"
 
 namespace {
-
-std::wstring TrimBlanks(const std::wstring& text) {
-    const auto first = text.find_first_not_of(L' ');
-    if (first == std::wstring::npos) return {};
-    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
-}
 
 bool WriteText(Registry& registry, const SubstituteSettings::Row& row, std::wstring_view data) {
     return mRegistry::WriteRegistryText(registry, row.root, row.path, row.name, data);

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/identity.h"
-#include "app/prompts.h"
-#include "repair/font_files.h"
+#include "common/identity.h"
+#include "common/prompts.h"
+#include "common/font_files.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "app/identity.h"
-#include "app/main_window_controls.h"
-#include "app/prompts.h"
+#include "common/identity.h"
+#include "common/main_window_controls.h"
+#include "common/prompts.h"
 #include "platform/registry_access.h"
-#include "repair/restart_prompt.h"
+#include "common/restart_prompt.h"
 #include "repair/substitute_settings.h"
 
 namespace {

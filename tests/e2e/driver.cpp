@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/twips.h"
+#include "platform/twips.h"
 
 namespace driver {
 namespace {

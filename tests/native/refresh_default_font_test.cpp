@@ -1,8 +1,8 @@
-#include "app/refresh_default_font.h"
+#include "repair/refresh_default_font.h"
 
 #include <gtest/gtest.h>
 
-#include "app/main_window_controls.h"
+#include "common/main_window_controls.h"
 #include "memory_registry.h"
 #include "platform/registry_access.h"
 #include "repair/substitute_settings.h"

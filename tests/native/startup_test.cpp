@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_controls.h"
-#include "app/prompts.h"
-#include "app/refresh_default_font.h"
+#include "common/main_window_controls.h"
+#include "common/prompts.h"
+#include "repair/refresh_default_font.h"
 #include "memory_registry.h"
 #include "repair/substitute_settings.h"
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_controls.h"
-#include "app/prompts.h"
+#include "common/main_window_controls.h"
+#include "common/prompts.h"
 #include "memory_registry.h"
 #include "platform/registry.h"
-#include "repair/font_files.h"
-#include "repair/restart_prompt.h"
+#include "common/font_files.h"
+#include "common/restart_prompt.h"
 
 // Fakes for the repair operations. Every call that changes something, or
 // that the user sees, goes into one shared log, so tests can check the order

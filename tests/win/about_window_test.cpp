@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "about/about_logo.h"
+#include "about/win32_about_logo.h"
 #include "platform/unique_handle.h"
 #include "screen_capture.h"
 

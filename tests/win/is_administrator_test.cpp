@@ -1,4 +1,4 @@
-#include "platform/is_administrator.h"
+#include "platform/win32_is_administrator.h"
 
 #include <gtest/gtest.h>
 

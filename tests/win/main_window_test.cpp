@@ -1,4 +1,4 @@
-#include "app/frmMain.h"
+#include "app/frm_main.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

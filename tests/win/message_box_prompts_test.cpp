@@ -1,4 +1,4 @@
-#include "app/message_box_prompts.h"
+#include "app/win32_message_box_prompts.h"
 
 #include <gtest/gtest.h>
 

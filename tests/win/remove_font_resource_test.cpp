@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "platform/get_special_folder_path.h"
+#include "platform/win32_special_folder_path.h"
 #include "platform/registry_access.h"
 #include "platform/unique_handle.h"
 #include "platform/win32_registry.h"

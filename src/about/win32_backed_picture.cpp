@@ -1,8 +1,8 @@
-#include "about/backed_picture.h"
+#include "about/win32_backed_picture.h"
 
 #include <utility>
 
-#include "about/window_thunk.h"
+#include "platform/win32_window_thunk.h"
 
 BackedPicture::BackedPicture(std::function<void()> onClick) : onClick_(std::move(onClick)) {}
 

@@ -1,6 +1,6 @@
-#include "app/refresh_default_font.h"
+#include "repair/refresh_default_font.h"
 
-#include "app/main_window_controls.h"
+#include "common/main_window_controls.h"
 #include "platform/registry_access.h"
 #include "repair/substitute_settings.h"
 

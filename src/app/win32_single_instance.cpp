@@ -1,4 +1,4 @@
-#include "app/single_instance.h"
+#include "app/win32_single_instance.h"
 
 bool SingleInstance::AnotherInstanceRunning() {
     mutex_.reset(CreateMutexW(nullptr, FALSE, L"Local\\Orrinel.Glyphor.SingleInstance"));

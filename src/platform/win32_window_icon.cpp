@@ -1,4 +1,4 @@
-#include "platform/set_window_icon.h"
+#include "platform/win32_window_icon.h"
 
 namespace mMain {
 namespace {

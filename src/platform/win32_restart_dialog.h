@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "repair/restart_prompt.h"
+#include "common/restart_prompt.h"
 
 namespace mRestart {
 

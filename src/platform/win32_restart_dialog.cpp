@@ -1,4 +1,4 @@
-#include "platform/restart_dialog.h"
+#include "platform/win32_restart_dialog.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "platform/get_special_folder_path.h"
+#include "platform/win32_special_folder_path.h"
 
 #include <windows.h>
 

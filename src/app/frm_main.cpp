@@ -1,4 +1,4 @@
-#include "app/frmMain.h"
+#include "app/frm_main.h"
 
 #include <commctrl.h>
 
@@ -6,14 +6,14 @@
 #include <string>
 
 #include "app/control_ids.h"
-#include "app/message_box_prompts.h"
-#include "app/refresh_default_font.h"
+#include "app/win32_message_box_prompts.h"
+#include "repair/refresh_default_font.h"
 #include "about/frm_about.h"
-#include "app/twips.h"
-#include "fonts/enumerate_bengali_families.h"
-#include "platform/is_administrator.h"
-#include "platform/restart_dialog.h"
-#include "platform/set_window_icon.h"
+#include "platform/twips.h"
+#include "fonts/win32_enumerate_bengali_families.h"
+#include "platform/win32_is_administrator.h"
+#include "platform/win32_restart_dialog.h"
+#include "platform/win32_window_icon.h"
 #include "platform/win32_font_files.h"
 #include "repair/fix_default_font.h"
 #include "repair/restore_default_font.h"

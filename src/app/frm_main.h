@@ -5,8 +5,8 @@
 #include <array>
 #include <memory>
 
-#include "app/main_window_controls.h"
-#include "app/single_instance.h"
+#include "common/main_window_controls.h"
+#include "app/win32_single_instance.h"
 #include "app/startup.h"
 #include "platform/unique_handle.h"
 #include "platform/win32_registry.h"

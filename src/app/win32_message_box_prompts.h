@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/prompts.h"
+#include "common/prompts.h"
 
 // Prompts as modal Windows message boxes over an owner window (or none).
 class MessageBoxPrompts final : public Prompts {

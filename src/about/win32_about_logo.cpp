@@ -1,4 +1,4 @@
-#include "about/about_logo.h"
+#include "about/win32_about_logo.h"
 
 #include <olectl.h>
 #include <shlwapi.h>

@@ -1,4 +1,4 @@
-#include "fonts/enumerate_bengali_families.h"
+#include "fonts/win32_enumerate_bengali_families.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
-#include "app/message_box_prompts.h"
+#include "app/win32_message_box_prompts.h"
 
 #include <string>
 
-#include "app/identity.h"
+#include "common/identity.h"
 
 void MessageBoxPrompts::ShowMessage(std::wstring_view text, std::wstring_view title, MessageIcon icon) {
     const std::wstring body(text);
