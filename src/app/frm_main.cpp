@@ -11,10 +11,12 @@
 #include "about/frm_about.h"
 #include "platform/twips.h"
 #include "fonts/win32_enumerate_bengali_families.h"
+#include "fonts/win32_font_catalog.h"
 #include "platform/win32_is_administrator.h"
 #include "platform/win32_restart_dialog.h"
 #include "platform/win32_window_icon.h"
 #include "platform/win32_font_files.h"
+#include "platform/win32_windows_version.h"
 #include "repair/fix_default_font.h"
 #include "repair/restore_default_font.h"
 
@@ -277,6 +279,14 @@ void frmMain::FillFontList() {
         SendMessageW(comFont_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(family.c_str()));
 }
 
+void frmMain::RunRepair(void (*operation)(MainWindowControls&, RepairServices)) {
+    MessageBoxPrompts prompts(window_.get());
+    Win32FontFiles files;
+    Win32FontCatalog fonts;
+    mRestart::ShellRestartPrompt restart(window_.get());
+    operation(*this, {registry_, files, fonts, prompts, restart, ReadWindowsVersion()});
+}
+
 void frmMain::InstallIcon() { mMain::SetWindowIcon(window_.get(), L"APPICON", true); }
 
 LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -311,19 +321,12 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexc
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) {
             switch (LOWORD(wParam)) {
-            case ControlId::cmdFix: {
-                MessageBoxPrompts prompts(window);
-                Win32FontFiles files;
-                mRestart::ShellRestartPrompt restart(window);
-                FixDefaultFont(*this, registry_, files, prompts, restart);
+            case ControlId::cmdFix:
+                RunRepair(FixDefaultFont);
                 return 0;
-            }
-            case ControlId::cmdDef: {
-                MessageBoxPrompts prompts(window);
-                mRestart::ShellRestartPrompt restart(window);
-                RestoreDefaultFont(*this, registry_, prompts, restart);
+            case ControlId::cmdDef:
+                RunRepair(RestoreDefaultFont);
                 return 0;
-            }
             case ControlId::Command1:
                 ShowAboutModal(window);
                 return 0;

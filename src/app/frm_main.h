@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "common/main_window_controls.h"
+#include "repair/repair_services.h"
 #include "app/win32_single_instance.h"
 #include "app/startup.h"
 #include "platform/unique_handle.h"
@@ -51,6 +52,8 @@ private:
     bool CreateControls(HINSTANCE instance);
     void AddTooltip(HWND control, const wchar_t* text);
     bool MoveFocusInTabOrder(bool backwards);
+    // Runs Fix It or Restore over the machine's registry, files and fonts.
+    void RunRepair(void (*operation)(MainWindowControls&, RepairServices));
 
     unique_hwnd window_;
     unique_hfont font_;

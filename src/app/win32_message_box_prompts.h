@@ -9,6 +9,7 @@ class MessageBoxPrompts final : public Prompts {
 public:
     explicit MessageBoxPrompts(HWND owner) : owner_(owner) {}
     void ShowMessage(std::wstring_view text, std::wstring_view title, MessageIcon icon) override;
+    bool AskYesNo(std::wstring_view text, std::wstring_view title) override;
 
 private:
     HWND owner_;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -39,4 +40,10 @@ public:
     // True when the value was stored.
     virtual bool Set(RegistryRoot root, std::wstring_view path, std::wstring_view name,
                      const RegistryValue& value) = 0;
+
+    // Removes the value; true when it is gone, also when it never existed.
+    virtual bool Delete(RegistryRoot root, std::wstring_view path, std::wstring_view name) = 0;
+
+    // The names of the key's values; empty when the key is missing.
+    virtual std::vector<std::wstring> ValueNames(RegistryRoot root, std::wstring_view path) = 0;
 };

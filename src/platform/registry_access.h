@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -13,6 +14,18 @@ namespace mRegistry {
 // when it holds none), a one- or two-byte REG_BINARY as a decimal number,
 // anything else as the empty text.
 std::wstring QueryValueText(const RegistryValue& value);
+
+// A REG_MULTI_SZ's strings, in order. The list ends at its empty string or
+// at the end of the data, whichever comes first; a last string without its
+// NUL still counts. Any other type gives no strings.
+std::vector<std::wstring> QueryValueStrings(const RegistryValue& value);
+
+// Values as they are stored: REG_SZ and REG_MULTI_SZ in UTF-16 with their
+// terminating NULs (the list with its extra one), REG_DWORD in four
+// little-endian bytes.
+RegistryValue TextValue(std::wstring_view text);
+RegistryValue DwordValue(std::uint32_t number);
+RegistryValue MultiStringValue(const std::vector<std::wstring>& strings);
 
 // The value as text; empty when the key or value is missing or unreadable.
 std::wstring ReadRegistryText(Registry& registry, RegistryRoot root, std::wstring_view path,

@@ -51,3 +51,36 @@ bool Win32Registry::Set(RegistryRoot root, std::wstring_view path, std::wstring_
     return RegSetValueExW(key.get(), valueName.c_str(), 0, value.type, value.data.data(),
                           static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
 }
+
+bool Win32Registry::Delete(RegistryRoot root, std::wstring_view path, std::wstring_view name) {
+    const std::wstring keyPath(path), valueName(name);
+    unique_hkey key;
+    const LSTATUS opened = RegOpenKeyExW(PredefinedKey(root), keyPath.c_str(), 0, KEY_SET_VALUE, key.put());
+    if (opened == ERROR_FILE_NOT_FOUND) return true;
+    if (opened != ERROR_SUCCESS) return false;
+    const LSTATUS status = RegDeleteValueW(key.get(), valueName.c_str());
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+std::vector<std::wstring> Win32Registry::ValueNames(RegistryRoot root, std::wstring_view path) {
+    std::vector<std::wstring> names;
+    const std::wstring keyPath(path);
+    unique_hkey key;
+    if (RegOpenKeyExW(PredefinedKey(root), keyPath.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
+        return names;
+    DWORD longest = 0;
+    if (RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest, nullptr,
+                         nullptr, nullptr) != ERROR_SUCCESS)
+        return names;
+    // The count and the longest name may change while the key is read; a
+    // name that no longer fits ends the list early rather than looping.
+    std::wstring name(static_cast<std::size_t>(longest) + 1, L'\0');
+    for (DWORD index = 0;; ++index) {
+        DWORD length = static_cast<DWORD>(name.size());
+        const LSTATUS status =
+            RegEnumValueW(key.get(), index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
+        if (status != ERROR_SUCCESS) break;
+        names.emplace_back(name.data(), length);
+    }
+    return names;
+}

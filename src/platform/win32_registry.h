@@ -9,4 +9,6 @@ public:
                                        std::wstring_view name) override;
     bool Set(RegistryRoot root, std::wstring_view path, std::wstring_view name,
              const RegistryValue& value) override;
+    bool Delete(RegistryRoot root, std::wstring_view path, std::wstring_view name) override;
+    std::vector<std::wstring> ValueNames(RegistryRoot root, std::wstring_view path) override;
 };

@@ -1,56 +1,96 @@
 #include "repair/fix_default_font.h"
 
-#include <string>
-
 #include "common/identity.h"
-#include "common/text.h"
 #include "common/main_window_controls.h"
 #include "common/prompts.h"
-#include "repair/refresh_default_font.h"
+#include "common/text.h"
+#include "fonts/font_catalog.h"
 #include "platform/registry_access.h"
+#include "repair/apply_plan.h"
 #include "repair/remove_vrinda_font.h"
-#include "common/restart_prompt.h"
 #include "repair/substitute_settings.h"
 
 namespace {
 
-bool WriteText(Registry& registry, const SubstituteSettings::Row& row, std::wstring_view data) {
-    return mRegistry::WriteRegistryText(registry, row.root, row.path, row.name, data);
+// LF_FACESIZE less its NUL: no font's name is longer.
+constexpr std::size_t kLongestFaceName = 31;
+
+plan::ValueRef At(const SubstituteSettings::Row& row) {
+    return {row.root, std::wstring(row.path), std::wstring(row.name)};
 }
+
+plan::Step Write(const SubstituteSettings::Row& row, RegistryValue value, std::wstring failure = {}) {
+    return {plan::SetValue{At(row), std::move(value), std::move(failure)}};
+}
+
+std::wstring Quoted(std::wstring_view face) { return L"\u201C" + std::wstring(face) + L"\u201D"; }
 
 }  // namespace
 
-void FixDefaultFont(MainWindowControls& window, Registry& registry, FontFiles& files, Prompts& prompts,
-                    RestartPrompt& restart) {
-    using namespace SubstituteSettings;
-
-    const std::wstring raw = window.FontChoiceText();
+FaceCheck CheckFaceChoice(std::wstring_view raw, FontCatalog& fonts, Prompts& prompts) {
     const std::wstring face = TrimBlanks(raw);
     // A blank face would take Vrinda away and map it to nothing.
     if (raw == kFontChoicePlaceholder || face.empty()) {
         prompts.ShowMessage(L"Choose a Font from this list", kProgramTitle, MessageIcon::Error);
+        return FaceCheck::Refused;
+    }
+    if (face.size() > kLongestFaceName) {
+        prompts.ShowMessage(Quoted(face) + L" is no font's name: Windows font names have at most 31 characters.\r\n"
+                                           L"Choose a Font from this list",
+                            kProgramTitle, MessageIcon::Error);
+        return FaceCheck::Refused;
+    }
+
+    // The list holds families as GDI names them, a trailing blank included.
+    auto coverage = fonts.Coverage(raw);
+    if (!coverage) coverage = fonts.Coverage(face);
+    std::wstring doubt;
+    if (!coverage) {
+        doubt = L"No font called " + Quoted(face) +
+                L" is installed, so Windows would draw Bengali text with some other font in its place.";
+    } else if (!mFontEnum::CoversAll(*coverage, mFontEnum::kBengaliLetters)) {
+        doubt = Quoted(face) + L" has no Bengali letters (\u0985, \u0995 and \u09B9 are missing), so Bengali text "
+                               L"would not show in it.";
+    }
+    if (doubt.empty()) return FaceCheck::Accepted;
+    return prompts.AskYesNo(doubt + L"\r\n\r\nMake it the default Bengali font all the same?", kProgramTitle)
+               ? FaceCheck::Accepted
+               : FaceCheck::Declined;
+}
+
+FixFacts ObserveFix(Registry& registry, FontFiles& files, const WindowsVersion& version) {
+    return {FindVrindaFaces(registry, files), version};
+}
+
+plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices) {
+    using namespace SubstituteSettings;
+    const std::wstring face = TrimBlanks(choices.raw);
+    plan::Plan steps = PlanVrindaRemoval(facts.faces);
+
+    steps.push_back(Write(kSubstitute, mRegistry::TextValue(face),
+                          L"The default font could not be changed to " + face +
+                              L".\r\nWindows did not let Glyphor save the font substitution in the registry."));
+    if (choices.internetExplorer) {
+        steps.push_back(Write(kIEFixedFont, mRegistry::TextValue(face)));
+        steps.push_back(Write(kIEPropFont, mRegistry::TextValue(face)));
+    }
+    if (choices.smoothing) {
+        steps.push_back(Write(kFontSmoothing, mRegistry::TextValue(kSmoothingOn)));
+        steps.push_back(Write(kFontSmoothingType, mRegistry::DwordValue(kClearType)));
+    }
+    steps.push_back({plan::ShowDefaultFont{}});
+    steps.push_back({plan::ReportOutcome{plan::ReportOutcome::Of::Removal, facts.faces, {}}});
+    steps.push_back({plan::OfferRestart{L"Your default font has been changed to " + choices.raw + L".\r\n"}});
+    return steps;
+}
+
+void FixDefaultFont(MainWindowControls& window, RepairServices services) {
+    const FixChoices choices{window.FontChoiceText(), window.InternetExplorerTicked(), window.SmoothingTicked()};
+    if (CheckFaceChoice(choices.raw, services.fonts, services.prompts) != FaceCheck::Accepted) {
         window.FocusFontChoice();
         return;
     }
-
-    RemoveVrindaFont(files, prompts);
-
-    if (!WriteText(registry, kSubstitute, face)) {
-        prompts.ShowMessage(L"The default font could not be changed to " + face +
-                                L".\r\nWindows did not let Glyphor save the font substitution in the registry.",
-                            kProgramTitle, MessageIcon::Error);
-        return;
-    }
-    if (window.InternetExplorerTicked()) {
-        WriteText(registry, kIEFixedFont, face);
-        WriteText(registry, kIEPropFont, face);
-    }
-    if (window.SmoothingTicked()) {
-        WriteText(registry, kFontSmoothing, kSmoothingOn);
-        mRegistry::WriteRegistryDword(registry, kFontSmoothingType.root, kFontSmoothingType.path,
-                                      kFontSmoothingType.name, kClearType);
-    }
-
-    RefreshDefaultFont(registry, window);
-    restart.Offer(L"Your default font has been changed to " + raw + L".\r\n");
+    const FixFacts facts = ObserveFix(services.registry, services.files, services.version);
+    ApplyPlan(PlanFix(facts, choices),
+              {services.registry, services.files, services.prompts, services.restart, window});
 }

@@ -1,19 +1,50 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
-class FontFiles;
+#include "common/windows_version.h"
+#include "repair/plan.h"
+#include "repair/repair_services.h"
+#include "repair/vrinda_faces.h"
+
+class FontCatalog;
 class MainWindowControls;
 class Prompts;
-class Registry;
-class RestartPrompt;
 
 // What comFont holds until the user picks or types a face.
 inline constexpr std::wstring_view kFontChoicePlaceholder = L"Choose a Font from the list";
 
-// cmdFix: makes the face in comFont (without its surrounding blanks) the
-// substitute for Vrinda, after taking Vrinda out of service; optionally also
-// Internet Explorer's Bengali fonts and ClearType smoothing. Then refreshes
-// lblDefFont and offers the restart that applies it.
-void FixDefaultFont(MainWindowControls& window, Registry& registry, FontFiles& files, Prompts& prompts,
-                    RestartPrompt& restart);
+// What the user asked for: comFont's text exactly as typed, and the boxes.
+struct FixChoices {
+    std::wstring raw;
+    bool internetExplorer = false;
+    bool smoothing = false;
+};
+
+// The system as the fix finds it.
+struct FixFacts {
+    std::vector<VrindaFace> faces;
+    WindowsVersion version;
+};
+
+enum class FaceCheck {
+    Refused,   // no face, or one that can be no font's name: an error box was shown
+    Declined,  // a doubtful face, and the user answered No
+    Accepted,
+};
+
+// The tests on the typed face before anything is written. A face that is not
+// an installed family, or one without Bengali letters, is asked about.
+FaceCheck CheckFaceChoice(std::wstring_view raw, FontCatalog& fonts, Prompts& prompts);
+
+FixFacts ObserveFix(Registry& registry, FontFiles& files, const WindowsVersion& version);
+
+// Every step of the fix for an accepted face, in order: Vrinda out of
+// service, the substitute and the rows the boxes ask for, lblDefFont, a word
+// on anything that did not go as announced, and the restart.
+plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices);
+
+// cmdFix: checks the face in comFont and carries out its plan.
+void FixDefaultFont(MainWindowControls& window, RepairServices services);

@@ -1,42 +1,60 @@
 #include "repair/remove_vrinda_font.h"
 
+#include <algorithm>
 #include <string>
 
 #include "common/identity.h"
-#include "common/prompts.h"
-#include "common/font_files.h"
+#include "platform/registry_access.h"
+#include "repair/substitute_settings.h"
 
 namespace {
 
-// The fonts folder's own copy; empty when the folder is unknown, so that a
-// bare "Vrinda.ttf" never stands for a file in the current directory.
-std::wstring FontFilePath(FontFiles& files) {
-    const std::wstring folder = files.FontsFolder();
-    return folder.empty() ? std::wstring{} : folder + std::wstring(kVrindaFileName);
-}
-
-// The bare name is what the font was always unregistered by; the system
+// The bare name is what a font was always unregistered by; the system
 // itself registers the fonts-folder path, so that is tried when the bare
 // name matches nothing.
-bool UnregisterVrinda(FontFiles& files) {
-    if (files.Unregister(kVrindaFileName)) return true;
-    const std::wstring path = FontFilePath(files);
-    return !path.empty() && files.Unregister(path);
+std::vector<std::wstring> UnregisterNames(const VrindaFace& face) {
+    std::vector<std::wstring> names{face.file};
+    if (!face.fontFile.empty() && face.fontFile != face.file) names.push_back(face.fontFile);
+    return names;
+}
+
+std::wstring RemovalMessage(const VrindaFace& vrinda) {
+    std::wstring text = L"Vrinda Font has Uninstalled from your computer.";
+    // Never announce a backup that the move cannot make.
+    if (vrinda.BackupWillExist()) text += L"\r\nThere is a backup on C drive (Path- \u201CC:\\Vrinda.ttf\u201D)";
+    return text;
 }
 
 }  // namespace
 
-void RemoveVrindaFont(FontFiles& files, Prompts& prompts) {
-    if (UnregisterVrinda(files)) {
-        files.BroadcastFontChange();
-        prompts.ShowMessage(L"Vrinda Font has Uninstalled from your computer.\r\n"
-                            L"There is a backup on C drive (Path- \u201CC:\\Vrinda.ttf\u201D)",
-                            kProgramTitle, MessageIcon::Information);
+plan::Plan PlanVrindaRemoval(const std::vector<VrindaFace>& faces) {
+    using namespace plan;
+    Plan steps;
+    for (const VrindaFace& face : faces)
+        if (!face.file.empty()) steps.push_back({UnregisterFont{UnregisterNames(face)}});
+
+    const When afterUnregister = When::Unregistered();
+    steps.push_back({BroadcastFontChange{}, afterUnregister});
+    steps.push_back({ShowMessage{RemovalMessage(faces.front()), std::wstring(kProgramTitle), MessageIcon::Information},
+                     afterUnregister});
+
+    std::vector<std::wstring> moved;
+    for (const VrindaFace& face : faces) {
+        if (face.backup.empty() || std::count(moved.begin(), moved.end(), face.fontFile)) continue;
+        moved.push_back(face.fontFile);
+        steps.push_back({MoveFile{face.fontFile, face.backup}});
+        // Deleting without a backup in place would destroy the only copy.
+        steps.push_back({DeleteFile{face.fontFile}, When().AndFileAt(face.backup)});
     }
 
-    const std::wstring fontFile = FontFilePath(files);
-    if (fontFile.empty()) return;
-    files.Move(fontFile, kVrindaBackupPath);
-    // Deleting without a backup in place would destroy the only copy.
-    if (files.Exists(kVrindaBackupPath)) files.Delete(fontFile);
+    // An empty registration keeps the face from loading at the next start,
+    // also where Windows protects the file, and tells Restore what to give back.
+    for (const VrindaFace& face : faces) {
+        if (!face.inFontsKey || face.registered.empty()) continue;
+        SetValue empty;
+        empty.where = {RegistryRoot::LocalMachine, std::wstring(SubstituteSettings::kFontsPath), face.valueName};
+        empty.value = mRegistry::TextValue(L"");
+        steps.push_back({std::move(empty)});
+    }
+    return steps;
 }

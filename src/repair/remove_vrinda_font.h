@@ -1,15 +1,13 @@
 #pragma once
 
-#include <string_view>
+#include <vector>
 
-class FontFiles;
-class Prompts;
+#include "repair/plan.h"
+#include "repair/vrinda_faces.h"
 
-inline constexpr std::wstring_view kVrindaFileName = L"Vrinda.ttf";
-inline constexpr std::wstring_view kVrindaBackupPath = L"C:\\Vrinda.ttf";
-
-// Takes Vrinda out of service: unregisters it, tells the windows and the
-// user, moves its file from the fonts folder to the backup at C:\Vrinda.ttf
-// and removes what is left there. Every step that fails is passed over,
-// except that the fonts-folder copy is deleted only while a backup exists.
-void RemoveVrindaFont(FontFiles& files, Prompts& prompts);
+// Takes every Vrinda face out of service: unregisters each, tells the
+// windows and (once) the user, moves each file from the fonts folder to its
+// backup and removes what is left there while a backup exists, then empties
+// each registration so that the face does not load again at the next start.
+// Every step that fails is passed over.
+plan::Plan PlanVrindaRemoval(const std::vector<VrindaFace>& faces);

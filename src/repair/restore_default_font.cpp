@@ -4,35 +4,78 @@
 
 #include "common/identity.h"
 #include "common/main_window_controls.h"
-#include "common/prompts.h"
 #include "platform/registry_access.h"
-#include "common/restart_prompt.h"
+#include "repair/apply_plan.h"
 #include "repair/substitute_settings.h"
 
 namespace {
 
 constexpr std::wstring_view kVrinda = L"Vrinda";
 
-bool WriteVrinda(Registry& registry, const SubstituteSettings::Row& row) {
-    return mRegistry::WriteRegistryText(registry, row.root, row.path, row.name, kVrinda);
+plan::ValueRef At(const SubstituteSettings::Row& row) {
+    return {row.root, std::wstring(row.path), std::wstring(row.name)};
+}
+
+plan::ValueRef Registration(const VrindaFace& face) {
+    return {RegistryRoot::LocalMachine, std::wstring(SubstituteSettings::kFontsPath), face.valueName};
+}
+
+// The value Windows registers a fonts-folder file by: its bare name.
+std::wstring RegisteredName(const VrindaFace& face) {
+    const auto slash = face.file.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? face.file : face.file.substr(slash + 1);
 }
 
 }  // namespace
 
-void RestoreDefaultFont(MainWindowControls& window, Registry& registry, Prompts& prompts, RestartPrompt& restart) {
+RestoreFacts ObserveRestore(Registry& registry, FontFiles& files) { return {FindVrindaFaces(registry, files)}; }
+
+plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices) {
     using namespace SubstituteSettings;
+    using namespace plan;
+    Plan steps;
 
-    if (!WriteVrinda(registry, kSubstitute)) {
-        prompts.ShowMessage(L"The default font could not be changed back to Vrinda.\r\n"
-                            L"Windows did not let Glyphor save the font substitution in the registry.",
-                            kProgramTitle, MessageIcon::Error);
-        return;
-    }
-    if (window.InternetExplorerTicked()) {
-        WriteVrinda(registry, kIEFixedFont);
-        WriteVrinda(registry, kIEPropFont);
+    // What the fix emptied comes back where the file is still there, as
+    // where Windows protects it.
+    for (const VrindaFace& face : facts.faces) {
+        if (!face.inFontsKey || !face.registered.empty() || !face.fileInFolder) continue;
+        steps.push_back({SetValue{Registration(face), mRegistry::TextValue(RegisteredName(face)), {}}});
+        steps.push_back({RegisterFont{face.fontFile}});
     }
 
-    prompts.ShowMessage(L"Please Install Vrinda & then Press OK", kApplicationTitle, MessageIcon::Information);
-    restart.Offer(L"Your default font has been changed to Vrinda.\r\n");
+    steps.push_back({SetValue{At(kSubstitute), mRegistry::TextValue(kVrinda),
+                              L"The default font could not be changed back to Vrinda.\r\n"
+                              L"Windows did not let Glyphor save the font substitution in the registry."}});
+    if (choices.internetExplorer) {
+        steps.push_back({SetValue{At(kIEFixedFont), mRegistry::TextValue(kVrinda), {}}});
+        steps.push_back({SetValue{At(kIEPropFont), mRegistry::TextValue(kVrinda), {}}});
+    }
+    steps.push_back(
+        {ShowMessage{L"Please Install Vrinda & then Press OK", std::wstring(kApplicationTitle), MessageIcon::Information}});
+
+    // The user may have installed it meanwhile: each question waits for its turn.
+    for (const VrindaFace& face : facts.faces) {
+        if (face.backup.empty()) continue;
+        const When missing = When().AndFileAt(face.backup).AndNothingAt(face.fontFile);
+        steps.push_back({AskYesNo{face.Label() + L" is not in the Fonts folder, but its backup is at " + face.backup +
+                                      L".\r\n\r\nCopy the backup back and install it? The backup stays where it is.",
+                                  std::wstring(kProgramTitle)},
+                         missing});
+        const When yes = When(missing).AndYes();
+        steps.push_back({CopyFile{face.backup, face.fontFile}, yes});
+        const When copied = When().AndYes().AndFileAt(face.fontFile);
+        steps.push_back({SetValue{Registration(face), mRegistry::TextValue(RegisteredName(face)), {}}, copied});
+        steps.push_back({RegisterFont{face.fontFile}, copied});
+        steps.push_back({BroadcastFontChange{}, copied});
+    }
+
+    steps.push_back({ReportOutcome{ReportOutcome::Of::Restore, facts.faces, {}}});
+    steps.push_back({OfferRestart{L"Your default font has been changed to Vrinda.\r\n"}});
+    return steps;
+}
+
+void RestoreDefaultFont(MainWindowControls& window, RepairServices services) {
+    const RestoreChoices choices{window.InternetExplorerTicked()};
+    ApplyPlan(PlanRestore(ObserveRestore(services.registry, services.files), choices),
+              {services.registry, services.files, services.prompts, services.restart, window});
 }

@@ -8,13 +8,10 @@
 // restore write these rows, in this order; only the substitute is ever read.
 namespace SubstituteSettings {
 
-enum class Kind { Text, Number };
-
 struct Row {
     RegistryRoot root;
     std::wstring_view path;
     std::wstring_view name;
-    Kind kind;
 };
 
 inline constexpr std::wstring_view kFontSubstitutesPath =
@@ -24,14 +21,17 @@ inline constexpr std::wstring_view kBengaliScriptPath =
     L"Software\\Microsoft\\Internet Explorer\\International\\Scripts\\11";
 inline constexpr std::wstring_view kDefaultDesktopPath = L".DEFAULT\\Control Panel\\Desktop";
 
-inline constexpr Row kSubstitute{RegistryRoot::LocalMachine, kFontSubstitutesPath, L"Vrinda", Kind::Text};
-inline constexpr Row kIEFixedFont{RegistryRoot::CurrentUser, kBengaliScriptPath, L"IEFixedFontName", Kind::Text};
-inline constexpr Row kIEPropFont{RegistryRoot::CurrentUser, kBengaliScriptPath, L"IEPropFontName", Kind::Text};
-inline constexpr Row kFontSmoothing{RegistryRoot::Users, kDefaultDesktopPath, L"FontSmoothing", Kind::Text};
-inline constexpr Row kFontSmoothingType{RegistryRoot::Users, kDefaultDesktopPath, L"FontSmoothingType", Kind::Number};
+inline constexpr Row kSubstitute{RegistryRoot::LocalMachine, kFontSubstitutesPath, L"Vrinda"};
+inline constexpr Row kIEFixedFont{RegistryRoot::CurrentUser, kBengaliScriptPath, L"IEFixedFontName"};
+inline constexpr Row kIEPropFont{RegistryRoot::CurrentUser, kBengaliScriptPath, L"IEPropFontName"};
+inline constexpr Row kFontSmoothing{RegistryRoot::Users, kDefaultDesktopPath, L"FontSmoothing"};
+inline constexpr Row kFontSmoothingType{RegistryRoot::Users, kDefaultDesktopPath, L"FontSmoothingType"};
 
 // ClearType: the switch is stored as text, the kind as a number, both 2.
 inline constexpr std::wstring_view kSmoothingOn = L"2";
 inline constexpr unsigned kClearType = 2;
+
+// Where Windows registers its fonts: value "FACE (TrueType)" = file name.
+inline constexpr std::wstring_view kFontsPath = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
 
 }  // namespace SubstituteSettings

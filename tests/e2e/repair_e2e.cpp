@@ -141,6 +141,18 @@ protected:
         Answer(box.window, IDNO);
     }
 
+    // After the install message Restore offers the backup of a font still
+    // missing; declined, it says what is still missing.
+    void DeclineBackupAndReadWhatIsMissing() const {
+        const MessageBoxSeen offer = NextBox();
+        ASSERT_TRUE(offer.text.starts_with(L"Vrinda is not in the Fonts folder, but its backup is at C:\\Vrinda.ttf."))
+            << std::string(offer.text.begin(), offer.text.end());
+        Answer(offer.window, IDNO);
+        const MessageBoxSeen missing = NextBox();
+        EXPECT_TRUE(missing.text.starts_with(L"Vrinda is not installed"));
+        PressOk(missing);
+    }
+
     void PressOk(const MessageBoxSeen& box) const {
         if (box.window) Answer(box.window, IDOK);
     }
@@ -216,6 +228,9 @@ TEST_F(Repair, FixWritesNothingButTheRowsNamed) {
     // The keys along the rows' paths are new in a fresh prefix.
     const std::vector<std::wstring> expected = {
         L"+ HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes [Vrinda]",
+        // Every Vrinda face's registration, emptied so that it does not load again.
+        L"~ HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts [Vrinda (TrueType)]",
+        L"~ HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts [Vrinda 2.0 (TrueType)]",
         L"+ HKCU\\Software\\Microsoft\\Internet Explorer\\International",
         L"+ HKCU\\Software\\Microsoft\\Internet Explorer\\International\\Scripts",
         L"+ HKCU\\Software\\Microsoft\\Internet Explorer\\International\\Scripts\\11",
@@ -288,6 +303,7 @@ TEST_F(Repair, RestorePointsVrindaBackAndLeavesTheLabelAndSmoothing) {
     EXPECT_EQ(box.title, L"Glyphor");
     EXPECT_EQ(box.text, L"Please Install Vrinda & then Press OK");
     PressOk(box);
+    ASSERT_NO_FATAL_FAILURE(DeclineBackupAndReadWhatIsMissing());
     ASSERT_NO_FATAL_FAILURE(DeclineRestart());
 
     EXPECT_EQ(ReadRegistryValue(HKEY_LOCAL_MACHINE, kSubstitutesKey, L"Vrinda"), Text(L"Vrinda"));
@@ -303,6 +319,7 @@ TEST_F(Repair, RestorePointsVrindaBackAndLeavesTheLabelAndSmoothing) {
     ASSERT_NO_FATAL_FAILURE(Tick(ControlId::chkIE));
     Click(Control(ControlId::cmdDef));
     PressOk(NextBox());
+    ASSERT_NO_FATAL_FAILURE(DeclineBackupAndReadWhatIsMissing());
     ASSERT_NO_FATAL_FAILURE(DeclineRestart());
     EXPECT_EQ(ReadRegistryValue(HKEY_CURRENT_USER, kBengaliScriptKey, L"IEFixedFontName"), Text(L"Vrinda"));
     EXPECT_EQ(ReadRegistryValue(HKEY_CURRENT_USER, kBengaliScriptKey, L"IEPropFontName"), Text(L"Vrinda"));

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/registry_access.h"
-#include "repair/substitute_settings.h"
+#include <functional>
+
 #include "repair_fakes.h"
 
 namespace {
@@ -11,71 +11,106 @@ namespace {
 using namespace SubstituteSettings;
 
 const std::wstring kRefusal = L"Message [Glyphor 1.0.5] (error) Choose a Font from this list";
+const std::wstring kAnnouncement =
+    L"Message [Glyphor 1.0.5] (information) Vrinda Font has Uninstalled from your computer.\r\n"
+    L"There is a backup on C drive (Path- \u201CC:\\Vrinda.ttf\u201D)";
+const std::wstring kBareAnnouncement =
+    L"Message [Glyphor 1.0.5] (information) Vrinda Font has Uninstalled from your computer.";
+const std::wstring kFontsBoldFile = L"C:\\windows\\Fonts\\vrindab.ttf";
 
-struct Fix : ::testing::Test {
-    CallLog log;
-    FakeMainWindow window{log};
-    FakeRegistry registry{log};
-    FakeFontFiles files{log};
-    FakePrompts prompts{log};
-    FakeRestartPrompt restart{log};
-
-    Fix() {
+struct FixRig : RepairRig {
+    FixRig() {
+        Register(L"Vrinda (TrueType)", L"Vrinda.ttf");
         files.registered = {L"Vrinda.ttf"};
         files.files[kFakeFontFile] = L"vrinda";
+        fonts.families[L"Jamrul"] = fonts.families[L"Likhan"];
+        fonts.families[L"Mitra"] = fonts.families[L"Likhan"];
     }
 
-    void Run(std::wstring text) {
+    void Press(std::wstring text) {
         window.fontChoice = std::move(text);
-        FixDefaultFont(window, registry, files, prompts, restart);
+        FixDefaultFont(window, Services());
     }
 
-    std::wstring Text(const Row& row) {
-        return mRegistry::ReadRegistryText(registry.memory, row.root, row.path, row.name);
-    }
-    const RegistryValue* Stored(const Row& row) { return registry.memory.Find(row.root, row.path, row.name); }
-
-    // The log from the first registry write on, after the removal's steps.
-    CallLog AfterRemoval() const {
-        for (auto it = log.begin(); it != log.end(); ++it)
-            if (it->starts_with(L"Set ")) return CallLog(it, log.end());
+    // The one extra box, or empty when the fix went as announced.
+    std::wstring Warning() const {
+        for (const auto& entry : log)
+            if (entry.starts_with(L"Message [Glyphor 1.0.5] (warning) ")) return entry.substr(34);
         return {};
     }
 };
 
+struct Fix : ::testing::Test, FixRig {};
+
 }  // namespace
 
-TEST_F(Fix, RefusesThePlaceholderAndBlankTexts) {
-    for (const wchar_t* text : {L"Choose a Font from the list", L"", L" ", L"    "}) {
+TEST_F(Fix, RefusesThePlaceholderBlankAndOverlongTexts) {
+    const std::wstring tooLong(32, L'x');
+    for (const std::wstring& text : {std::wstring(L"Choose a Font from the list"), std::wstring(), std::wstring(L"    "),
+                                     L" " + tooLong}) {
         log.clear();
-        Run(text);
-        EXPECT_EQ(log, (CallLog{kRefusal, L"Focus comFont"})) << "text: [" << testing::PrintToString(text) << "]";
+        Press(text);
+        ASSERT_EQ(log.size(), 2u) << "text: [" << testing::PrintToString(text) << "]";
+        EXPECT_TRUE(log[0].starts_with(L"Message [Glyphor 1.0.5] (error) "));
+        EXPECT_TRUE(log[0].ends_with(L"Choose a Font from this list"));
+        EXPECT_EQ(log[1], L"Focus comFont");
     }
-    EXPECT_TRUE(registry.memory.writes.empty());
+    EXPECT_TRUE(log[0].starts_with(
+              L"Message [Glyphor 1.0.5] (error) \u201Cxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u201D is no font's"));
+    EXPECT_TRUE(registry.writes.empty());
     EXPECT_EQ(files.files.count(kFakeFontFile), 1u);
     EXPECT_EQ(files.registered.size(), 1u);
 }
 
+TEST_F(Fix, AsksAboutAFaceThatIsNotABengaliFontAndChangesNothingOnNo) {
+    fonts.families[L"Arial"] = {{0x20, 95}};
+    struct Case {
+        std::wstring face;
+        std::wstring question;
+    };
+    const Case cases[] = {
+        {L"Likhann", L"No font called \u201CLikhann\u201D is installed"},
+        {L"Arial", L"\u201CArial\u201D has no Bengali letters (\u0985, \u0995 and \u09B9 are missing)"},
+        {std::wstring(31, L'y'), L"No font called \u201C" + std::wstring(31, L'y') + L"\u201D is installed"},
+    };
+    for (const Case& c : cases) {
+        log.clear();
+        Press(c.face);
+        ASSERT_EQ(log.size(), 2u) << testing::PrintToString(c.face);
+        EXPECT_TRUE(log[0].starts_with(L"Ask [Glyphor 1.0.5] " + c.question)) << testing::PrintToString(log[0]);
+        EXPECT_TRUE(log[0].ends_with(L"Make it the default Bengali font all the same? -> No"));
+        EXPECT_EQ(log[1], L"Focus comFont");
+    }
+    EXPECT_TRUE(registry.writes.empty());
+
+    prompts.answers = {true};
+    log.clear();
+    Press(L"Arial");
+    EXPECT_EQ(Text(kSubstitute), L"Arial");
+    EXPECT_EQ(log.back(), L"Restart Your default font has been changed to Arial.\r\n");
+}
+
 TEST_F(Fix, AcceptsTextsThatOnlyResembleThePlaceholder) {
-    Run(L"Choose a Font from the list ");
+    prompts.answers = {true, true};
+    Press(L"Choose a Font from the list ");
     EXPECT_EQ(Text(kSubstitute), L"Choose a Font from the list");
     EXPECT_EQ(log.back(), L"Restart Your default font has been changed to Choose a Font from the list .\r\n");
 
-    Run(L"choose a font from the list");
+    Press(L"choose a font from the list");
     EXPECT_EQ(Text(kSubstitute), L"choose a font from the list");
 }
 
-TEST_F(Fix, RunsEveryStepInOrder) {
+TEST_F(Fix, RunsEveryStepInOrderAndSaysNothingMoreWhenAllWent) {
     window.internetExplorer = true;
     window.smoothing = true;
-    Run(L"Likhan");
+    Press(L"Likhan");
     EXPECT_EQ(log, (CallLog{
                        L"Unregister Vrinda.ttf",
                        L"BroadcastFontChange",
-                       L"Message [Glyphor 1.0.5] (information) Vrinda Font has Uninstalled from your computer.\r\n"
-                       L"There is a backup on C drive (Path- \u201CC:\\Vrinda.ttf\u201D)",
+                       kAnnouncement,
                        L"Move C:\\windows\\Fonts\\Vrinda.ttf -> C:\\Vrinda.ttf",
                        L"Delete C:\\windows\\Fonts\\Vrinda.ttf",
+                       L"Set Vrinda (TrueType)",
                        L"Set Vrinda",
                        L"Set IEFixedFontName",
                        L"Set IEPropFontName",
@@ -84,53 +119,96 @@ TEST_F(Fix, RunsEveryStepInOrder) {
                        L"Caption Default Font is - Likhan",
                        L"Restart Your default font has been changed to Likhan.\r\n",
                    }));
+    EXPECT_EQ(*Registration(L"Vrinda (TrueType)"), mRegistry::TextValue(L""));
 }
 
-TEST_F(Fix, WritesTheRowsEachCheckBoxAsksFor) {
+TEST_F(Fix, TakesEveryVrindaFaceOutOfServiceAndAnnouncesOnce) {
+    Register(L"Vrinda Bold (TrueType)", L"vrindab.ttf");
+    Register(L"Vrindavan (TrueType)", L"vrindavan.ttf");
+    files.registered.insert(L"vrindab.ttf");
+    files.files[kFontsBoldFile] = L"vrinda bold";
+    Press(L"Likhan");
+    EXPECT_EQ(log, (CallLog{
+                       L"Unregister Vrinda.ttf",
+                       L"Unregister vrindab.ttf",
+                       L"BroadcastFontChange",
+                       kAnnouncement,
+                       L"Move C:\\windows\\Fonts\\Vrinda.ttf -> C:\\Vrinda.ttf",
+                       L"Delete C:\\windows\\Fonts\\Vrinda.ttf",
+                       L"Move C:\\windows\\Fonts\\vrindab.ttf -> C:\\vrindab.ttf",
+                       L"Delete C:\\windows\\Fonts\\vrindab.ttf",
+                       L"Set Vrinda (TrueType)",
+                       L"Set Vrinda Bold (TrueType)",
+                       L"Set Vrinda",
+                       L"Caption Default Font is - Likhan",
+                       L"Restart Your default font has been changed to Likhan.\r\n",
+                   }));
+    EXPECT_EQ(files.files, (std::map<std::wstring, std::wstring>{{L"C:\\Vrinda.ttf", L"vrinda"},
+                                                                 {L"C:\\vrindab.ttf", L"vrinda bold"}}));
+    EXPECT_EQ(*Registration(L"Vrindavan (TrueType)"), mRegistry::TextValue(L"vrindavan.ttf"));
+}
+
+TEST_F(Fix, SaysOnceWhatWentOtherwiseThanAnnounced) {
     struct Case {
-        bool internetExplorer, smoothing;
-        CallLog writes;
+        const char* name;
+        std::function<void(FixRig&)> arrange;
+        std::wstring announcement;  // empty: none
+        std::wstring warning;       // how the extra box begins
     };
     const Case cases[] = {
-        {false, false, {L"Set Vrinda"}},
-        {true, false, {L"Set Vrinda", L"Set IEFixedFontName", L"Set IEPropFontName"}},
-        {false, true, {L"Set Vrinda", L"Set FontSmoothing", L"Set FontSmoothingType"}},
-        {true, true,
-         {L"Set Vrinda", L"Set IEFixedFontName", L"Set IEPropFontName", L"Set FontSmoothing",
-          L"Set FontSmoothingType"}},
+        {"protected files stay but are unregistered",
+         [](FixRig& f) { f.files.protectedFiles = {kFakeFontFile}; }, kBareAnnouncement,
+         L"Windows protects Vrinda's files, so they stay in the Fonts folder; Glyphor unregistered them instead, and "
+         L"they will not load from the next start."},
+        {"a folder blocks the backup path",
+         [](FixRig& f) { f.files.folders = {L"C:\\Vrinda.ttf"}; }, kBareAnnouncement,
+         L"No backup of Vrinda was made because a folder stands at C:\\Vrinda.ttf. Its file stays in the Fonts folder."},
+        {"registered while its file is gone",
+         [](FixRig& f) { f.files.files.clear(); }, kBareAnnouncement,
+         L"No backup of Vrinda was made because its file C:\\windows\\Fonts\\Vrinda.ttf was not in the Fonts folder."},
+        {"the registration cannot be emptied",
+         [](FixRig& f) { f.registry.Refuse(L"Vrinda (TrueType)"); }, kAnnouncement,
+         L"Vrinda is still registered in Windows, so it loads again at the next start"},
+        {"the move is refused",
+         [](FixRig& f) { f.files.refuseMove = true; }, kAnnouncement,
+         L"Vrinda's file C:\\windows\\Fonts\\Vrinda.ttf could not be moved out of the Fonts folder"},
+        {"Vrinda is not installed at all",
+         [](FixRig& f) {
+             f.files.files.clear();
+             f.files.registered.clear();
+             f.registry.Delete(RegistryRoot::LocalMachine, kFontsPath, L"Vrinda (TrueType)");
+             f.log.clear();
+         },
+         L"", L"Vrinda is not installed on this computer, so there was nothing to take out of service."},
     };
     for (const Case& c : cases) {
-        CallLog caseLog;
-        FakeMainWindow caseWindow{caseLog};
-        FakeRegistry caseRegistry{caseLog};
-        FakeFontFiles caseFiles{caseLog};
-        FakePrompts casePrompts{caseLog};
-        FakeRestartPrompt caseRestart{caseLog};
-        caseWindow.fontChoice = L"Likhan";
-        caseWindow.internetExplorer = c.internetExplorer;
-        caseWindow.smoothing = c.smoothing;
-        FixDefaultFont(caseWindow, caseRegistry, caseFiles, casePrompts, caseRestart);
-
-        CallLog writes;
-        for (const auto& entry : caseLog)
-            if (entry.starts_with(L"Set ")) writes.push_back(entry);
-        EXPECT_EQ(writes, c.writes) << "IE " << c.internetExplorer << ", smoothing " << c.smoothing;
+        FixRig fix;
+        c.arrange(fix);
+        fix.Press(L"Likhan");
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(std::count(fix.log.begin(), fix.log.end(), c.announcement), c.announcement.empty() ? 0 : 1);
+        EXPECT_TRUE(fix.Warning().starts_with(c.warning)) << testing::PrintToString(fix.Warning());
+        // The box comes once, last before the restart prompt.
+        EXPECT_EQ(fix.log.end()[-2].substr(0, 34), L"Message [Glyphor 1.0.5] (warning) ");
+        EXPECT_EQ(fix.log.back(), L"Restart Your default font has been changed to Likhan.\r\n");
+        EXPECT_EQ(fix.Text(kSubstitute), L"Likhan");
     }
 }
 
 TEST_F(Fix, StoresEachRowWhereAndAsWindowsReadsIt) {
     window.internetExplorer = true;
     window.smoothing = true;
-    Run(L"Likhan");
-    const auto& writes = registry.memory.writes;
-    ASSERT_EQ(writes.size(), 5u);
-    EXPECT_EQ(writes[0].root, RegistryRoot::LocalMachine);
-    EXPECT_EQ(writes[0].path, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes");
-    for (int i : {1, 2}) {
+    Press(L"Likhan");
+    ASSERT_EQ(registry.writes.size(), 6u);
+    const auto& writes = registry.writes;
+    EXPECT_EQ(writes[0].path, kFontsPath);
+    EXPECT_EQ(writes[1].root, RegistryRoot::LocalMachine);
+    EXPECT_EQ(writes[1].path, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes");
+    for (int i : {2, 3}) {
         EXPECT_EQ(writes[i].root, RegistryRoot::CurrentUser);
         EXPECT_EQ(writes[i].path, L"Software\\Microsoft\\Internet Explorer\\International\\Scripts\\11");
     }
-    for (int i : {3, 4}) {
+    for (int i : {4, 5}) {
         EXPECT_EQ(writes[i].root, RegistryRoot::Users);
         EXPECT_EQ(writes[i].path, L".DEFAULT\\Control Panel\\Desktop");
     }
@@ -144,7 +222,7 @@ TEST_F(Fix, StoresEachRowWhereAndAsWindowsReadsIt) {
 
 TEST_F(Fix, StoresTheTrimmedFaceButQuotesTheRawText) {
     window.internetExplorer = true;
-    Run(L"  Mitra  ");
+    Press(L"  Mitra  ");
     EXPECT_EQ(Text(kSubstitute), L"Mitra");
     EXPECT_EQ(Text(kIEFixedFont), L"Mitra");
     EXPECT_EQ(Text(kIEPropFont), L"Mitra");
@@ -153,29 +231,31 @@ TEST_F(Fix, StoresTheTrimmedFaceButQuotesTheRawText) {
 }
 
 TEST_F(Fix, LeavesUntickedRowsAsTheyWere) {
-    registry.memory.Put(kFontSmoothing.root, kFontSmoothing.path, kFontSmoothing.name, {RegistryType::String, {'0', 0, 0, 0}});
-    registry.memory.Put(kIEFixedFont.root, kIEFixedFont.path, kIEFixedFont.name, {RegistryType::String, {'A', 0, 0, 0}});
-    Run(L"Likhan");
+    registry.Put(kFontSmoothing.root, kFontSmoothing.path, kFontSmoothing.name, {RegistryType::String, {'0', 0, 0, 0}});
+    registry.Put(kIEFixedFont.root, kIEFixedFont.path, kIEFixedFont.name, {RegistryType::String, {'A', 0, 0, 0}});
+    Press(L"Likhan");
     EXPECT_EQ(Text(kFontSmoothing), L"0");
     EXPECT_EQ(Text(kIEFixedFont), L"A");
     EXPECT_EQ(Stored(kFontSmoothingType), nullptr);
 }
 
 TEST_F(Fix, RepeatsEveryStepWhenRunAgain) {
-    Run(L"Likhan");
+    Press(L"Likhan");
     log.clear();
     // The font was reinstalled in between; the first backup must survive.
     files.files[kFakeFontFile] = L"reinstalled";
     files.registered = {L"Vrinda.ttf"};
-    Run(L"Jamrul");
-    EXPECT_EQ(AfterRemoval(), (CallLog{L"Set Vrinda", L"Caption Default Font is - Jamrul",
-                                       L"Restart Your default font has been changed to Jamrul.\r\n"}));
+    Register(L"Vrinda (TrueType)", L"Vrinda.ttf");
+    Press(L"Jamrul");
+    EXPECT_EQ(FromFirstWrite(), (CallLog{L"Set Vrinda (TrueType)", L"Set Vrinda", L"Caption Default Font is - Jamrul",
+                                         L"Restart Your default font has been changed to Jamrul.\r\n"}));
     EXPECT_EQ(log.front(), L"Unregister Vrinda.ttf");
     EXPECT_EQ(files.files, (std::map<std::wstring, std::wstring>{{L"C:\\Vrinda.ttf", L"vrinda"}}));
 
-    // Nothing left to remove: no message, but the rows and the prompt come again.
+    // Nothing left to remove: no message, the emptied registration stays
+    // empty, and the substitute and the prompt come again.
     log.clear();
-    Run(L"Likhan");
+    Press(L"Likhan");
     EXPECT_EQ(log, (CallLog{L"Unregister Vrinda.ttf", L"Unregister C:\\windows\\Fonts\\Vrinda.ttf",
                             L"Move C:\\windows\\Fonts\\Vrinda.ttf -> C:\\Vrinda.ttf",
                             L"Delete C:\\windows\\Fonts\\Vrinda.ttf", L"Set Vrinda", L"Caption Default Font is - Likhan",
@@ -185,10 +265,10 @@ TEST_F(Fix, RepeatsEveryStepWhenRunAgain) {
 TEST_F(Fix, FailedSubstituteWriteIsReportedAndOffersNoRestart) {
     window.internetExplorer = true;
     window.smoothing = true;
-    registry.refused = {L"Vrinda"};
-    Run(L" Likhan");
-    EXPECT_EQ(AfterRemoval(),
-              (CallLog{L"Set Vrinda",
+    registry.Refuse(L"Vrinda");
+    Press(L" Likhan");
+    EXPECT_EQ(FromFirstWrite(),
+              (CallLog{L"Set Vrinda (TrueType)", L"Set Vrinda",
                        L"Message [Glyphor 1.0.5] (error) The default font could not be changed to Likhan.\r\n"
                        L"Windows did not let Glyphor save the font substitution in the registry."}));
     EXPECT_EQ(window.caption, L"Default Font is - Vrinda");
@@ -196,9 +276,17 @@ TEST_F(Fix, FailedSubstituteWriteIsReportedAndOffersNoRestart) {
 
 TEST_F(Fix, OtherFailedWritesStaySilent) {
     window.internetExplorer = true;
-    registry.refused = {L"IEFixedFontName", L"IEPropFontName"};
-    Run(L"Likhan");
-    EXPECT_EQ(AfterRemoval(), (CallLog{L"Set Vrinda", L"Set IEFixedFontName", L"Set IEPropFontName",
-                                       L"Caption Default Font is - Likhan",
-                                       L"Restart Your default font has been changed to Likhan.\r\n"}));
+    registry.Refuse(L"IEFixedFontName");
+    registry.Refuse(L"IEPropFontName");
+    Press(L"Likhan");
+    EXPECT_EQ(FromFirstWrite(), (CallLog{L"Set Vrinda (TrueType)", L"Set Vrinda", L"Set IEFixedFontName",
+                                         L"Set IEPropFontName", L"Caption Default Font is - Likhan",
+                                         L"Restart Your default font has been changed to Likhan.\r\n"}));
+}
+
+TEST_F(Fix, SaysARestartIsNeededWhenWindowsCannotOfferOne) {
+    restart.available = false;
+    Press(L"Likhan");
+    EXPECT_EQ(log.back(), L"Message [Glyphor 1.0.5] (information) Windows could not show its restart prompt. "
+                          L"Restart Windows yourself to apply the change.");
 }

@@ -2,25 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "common/main_window_controls.h"
-#include "memory_registry.h"
-#include "platform/registry_access.h"
-#include "repair/substitute_settings.h"
+#include "repair_fakes.h"
 
 namespace {
 
-class Label final : public MainWindowControls {
-public:
-    std::wstring FontChoiceText() const override { return {}; }
-    bool SmoothingTicked() const override { return false; }
-    bool InternetExplorerTicked() const override { return false; }
-    void SetDefaultFontCaption(std::wstring_view text) override {
-        caption = text;
-        ++updates;
-    }
-    void FocusFontChoice() override {}
-    std::wstring caption = L"earlier caption";
-    int updates = 0;
+// The label and nothing else of the window.
+struct Label {
+    CallLog log;
+    FakeMainWindow window{log};
+    std::wstring caption() const { return window.caption; }
 };
 
 void PutSubstitute(MemoryRegistry& registry, RegistryValue value) {
@@ -33,8 +23,8 @@ void PutSubstitute(MemoryRegistry& registry, RegistryValue value) {
 TEST(RefreshDefaultFont, MissingValueMeansVrinda) {
     MemoryRegistry registry;
     Label label;
-    EXPECT_EQ(RefreshDefaultFont(registry, label), L"Vrinda");
-    EXPECT_EQ(label.caption, L"Default Font is - Vrinda");
+    EXPECT_EQ(RefreshDefaultFont(registry, label.window), L"Vrinda");
+    EXPECT_EQ(label.caption(), L"Default Font is - Vrinda");
 }
 
 TEST(RefreshDefaultFont, ShowsTheSubstituteWithItsBlanks) {
@@ -43,13 +33,13 @@ TEST(RefreshDefaultFont, ShowsTheSubstituteWithItsBlanks) {
                                  L"software\\microsoft\\windows nt\\currentversion\\fontsubstitutes", L"VRINDA",
                                  L"  Likhan ");
     Label label;
-    EXPECT_EQ(RefreshDefaultFont(registry, label), L"  Likhan ");
-    EXPECT_EQ(label.caption, L"Default Font is -   Likhan ");
+    EXPECT_EQ(RefreshDefaultFont(registry, label.window), L"  Likhan ");
+    EXPECT_EQ(label.caption(), L"Default Font is -   Likhan ");
     // Reading twice changes nothing and writes nothing.
     registry.writes.clear();
-    EXPECT_EQ(RefreshDefaultFont(registry, label), L"  Likhan ");
-    EXPECT_EQ(label.caption, L"Default Font is -   Likhan ");
-    EXPECT_EQ(label.updates, 2);
+    EXPECT_EQ(RefreshDefaultFont(registry, label.window), L"  Likhan ");
+    EXPECT_EQ(label.caption(), L"Default Font is -   Likhan ");
+    EXPECT_EQ(label.log.size(), 2u);
     EXPECT_TRUE(registry.writes.empty());
 }
 
@@ -60,8 +50,8 @@ TEST(RefreshDefaultFont, EmptyOrUnreadableValueMeansVrinda) {
         MemoryRegistry registry;
         PutSubstitute(registry, value);
         Label label;
-        EXPECT_EQ(RefreshDefaultFont(registry, label), L"Vrinda");
-        EXPECT_EQ(label.caption, L"Default Font is - Vrinda");
+        EXPECT_EQ(RefreshDefaultFont(registry, label.window), L"Vrinda");
+        EXPECT_EQ(label.caption(), L"Default Font is - Vrinda");
     }
 }
 
@@ -69,6 +59,6 @@ TEST(RefreshDefaultFont, BinaryValueShowsAsNumber) {
     MemoryRegistry registry;
     PutSubstitute(registry, {RegistryType::Binary, {0xFF, 0xFF}});
     Label label;
-    EXPECT_EQ(RefreshDefaultFont(registry, label), L"-1");
-    EXPECT_EQ(label.caption, L"Default Font is - -1");
+    EXPECT_EQ(RefreshDefaultFont(registry, label.window), L"-1");
+    EXPECT_EQ(label.caption(), L"Default Font is - -1");
 }

@@ -84,8 +84,29 @@ TEST(RegistryAccess, NumberIsFourLittleEndianBytes) {
 
 TEST(RegistryAccess, FailedWriteIsReported) {
     MemoryRegistry registry;
-    registry.failWrites = true;
+    registry.Refuse(L"Vrinda");
+    registry.Refuse(L"N");
     EXPECT_FALSE(WriteRegistryText(registry, kRoot, kPath, L"Vrinda", L"Likhan"));
     EXPECT_FALSE(WriteRegistryDword(registry, kRoot, kPath, L"N", 2));
     EXPECT_EQ(registry.Find(kRoot, kPath, L"Vrinda"), nullptr);
+}
+
+TEST(RegistryAccess, MultiStringsKeepEveryStringAndTheDoubleNul) {
+    const RegistryValue two = MultiStringValue({L"A,B", L"C"});
+    EXPECT_EQ(two, (RegistryValue{RegistryType::MultiString, {'A', 0, ',', 0, 'B', 0, 0, 0, 'C', 0, 0, 0, 0, 0}}));
+    EXPECT_EQ(QueryValueStrings(two), (std::vector<std::wstring>{L"A,B", L"C"}));
+    EXPECT_EQ(MultiStringValue({}), (RegistryValue{RegistryType::MultiString, {0, 0}}));
+    EXPECT_TRUE(QueryValueStrings(MultiStringValue({})).empty());
+
+    // Long lists survive whole; Windows' own links run to dozens of entries.
+    std::vector<std::wstring> many;
+    for (int i = 0; i < 400; ++i) many.push_back(L"FONT" + std::to_wstring(i) + L".TTF,Face " + std::to_wstring(i));
+    EXPECT_EQ(QueryValueStrings(MultiStringValue(many)), many);
+
+    // Data written by others: no closing NUL, an odd byte, an empty string inside.
+    EXPECT_EQ(QueryValueStrings({RegistryType::MultiString, {'A', 0, 0, 0, 'B', 0}}),
+              (std::vector<std::wstring>{L"A", L"B"}));
+    EXPECT_EQ(QueryValueStrings({RegistryType::MultiString, {'A', 0, 0, 0, 0, 0, 'B', 0, 0, 0, 0}}),
+              (std::vector<std::wstring>{L"A"}));
+    EXPECT_TRUE(QueryValueStrings({RegistryType::String, {'A', 0, 0, 0}}).empty());
 }

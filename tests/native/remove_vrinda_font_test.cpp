@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "repair/apply_plan.h"
 #include "repair_fakes.h"
 
 namespace {
@@ -12,12 +13,10 @@ const std::wstring kRemovalMessage =
 const std::wstring kMove = L"Move C:\\windows\\Fonts\\Vrinda.ttf -> C:\\Vrinda.ttf";
 const std::wstring kDelete = L"Delete C:\\windows\\Fonts\\Vrinda.ttf";
 
-struct Removal : ::testing::Test {
-    CallLog log;
-    FakeFontFiles files{log};
-    FakePrompts prompts{log};
-
-    void Run() { RemoveVrindaFont(files, prompts); }
+// The removal alone, with Vrinda unknown to the Fonts key, as on a system
+// that registers it elsewhere.
+struct Removal : ::testing::Test, RepairRig {
+    void Run() { ApplyPlan(PlanVrindaRemoval(FindVrindaFaces(registry, files)), Targets()); }
 };
 
 }  // namespace
@@ -94,6 +93,8 @@ TEST_F(Removal, UnknownFontsFolderTouchesNoFile) {
     files.registered = {L"Vrinda.ttf"};
     files.files[L"Vrinda.ttf"] = L"somebody's file";
     Run();
-    EXPECT_EQ(log, (CallLog{L"Unregister Vrinda.ttf", L"BroadcastFontChange", kRemovalMessage}));
+    // Nothing is moved, so no backup is announced.
+    EXPECT_EQ(log, (CallLog{L"Unregister Vrinda.ttf", L"BroadcastFontChange",
+                            L"Message [Glyphor 1.0.5] (information) Vrinda Font has Uninstalled from your computer."}));
     EXPECT_EQ(files.files.size(), 1u);
 }

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/registry_access.h"
 #include "repair/fix_default_font.h"
-#include "repair/substitute_settings.h"
 #include "repair_fakes.h"
 
 namespace {
@@ -15,29 +13,26 @@ using namespace SubstituteSettings;
 
 const std::wstring kInstallMessage = L"Message [Glyphor] (information) Please Install Vrinda & then Press OK";
 const std::wstring kRestart = L"Restart Your default font has been changed to Vrinda.\r\n";
+const std::wstring kOffer =
+    L"Ask [Glyphor 1.0.5] Vrinda is not in the Fonts folder, but its backup is at C:\\Vrinda.ttf.\r\n\r\n"
+    L"Copy the backup back and install it? The backup stays where it is.";
 
-struct Restore : ::testing::Test {
-    CallLog log;
-    FakeMainWindow window{log};
-    FakeRegistry registry{log};
-    FakePrompts prompts{log};
-    FakeRestartPrompt restart{log};
+struct Restore : ::testing::Test, RepairRig {
+    Restore() {
+        Register(L"Vrinda (TrueType)", L"Vrinda.ttf");
+        files.files[kFakeFontFile] = L"vrinda";
+    }
 
-    void Run() { RestoreDefaultFont(window, registry, prompts, restart); }
+    void Run() { RestoreDefaultFont(window, Services()); }
 
     // A fix of everything to Likhan, with its log dropped.
     void FixFirst() {
-        FakeFontFiles files{log};
         window.fontChoice = L"Likhan";
         window.internetExplorer = true;
         window.smoothing = true;
-        FixDefaultFont(window, registry, files, prompts, restart);
+        FixDefaultFont(window, Services());
         log.clear();
-        registry.memory.writes.clear();
-    }
-
-    std::wstring Text(const Row& row) {
-        return mRegistry::ReadRegistryText(registry.memory, row.root, row.path, row.name);
+        registry.writes.clear();
     }
 };
 
@@ -47,14 +42,15 @@ TEST_F(Restore, WithoutAFixStillWritesTheSubstituteAndPrompts) {
     Run();
     EXPECT_EQ(log, (CallLog{L"Set Vrinda", kInstallMessage, kRestart}));
     EXPECT_EQ(Text(kSubstitute), L"Vrinda");
-    EXPECT_EQ(registry.memory.writes[0].value.type, RegistryType::String);
+    EXPECT_EQ(registry.writes[0].value.type, RegistryType::String);
 }
 
 TEST_F(Restore, UntickedInternetExplorerKeepsTheFixedFace) {
     FixFirst();
     window.internetExplorer = false;
+    prompts.answers = {false};
     Run();
-    EXPECT_EQ(log, (CallLog{L"Set Vrinda", kInstallMessage, kRestart}));
+    EXPECT_EQ(CallLog(log.begin(), log.begin() + 3), (CallLog{L"Set Vrinda", kInstallMessage, kOffer + L" -> No"}));
     EXPECT_EQ(Text(kSubstitute), L"Vrinda");
     EXPECT_EQ(Text(kIEFixedFont), L"Likhan");
     EXPECT_EQ(Text(kIEPropFont), L"Likhan");
@@ -62,13 +58,72 @@ TEST_F(Restore, UntickedInternetExplorerKeepsTheFixedFace) {
 
 TEST_F(Restore, TickedInternetExplorerGoesBackToVrindaButSmoothingStays) {
     FixFirst();
+    files.files[kFakeFontFile] = L"reinstalled";
     Run();
-    EXPECT_EQ(log, (CallLog{L"Set Vrinda", L"Set IEFixedFontName", L"Set IEPropFontName", kInstallMessage, kRestart}));
+    EXPECT_EQ(log, (CallLog{L"Set Vrinda (TrueType)", L"Register C:\\windows\\Fonts\\Vrinda.ttf", L"Set Vrinda",
+                            L"Set IEFixedFontName", L"Set IEPropFontName", kInstallMessage, kRestart}));
     EXPECT_EQ(Text(kIEFixedFont), L"Vrinda");
     EXPECT_EQ(Text(kIEPropFont), L"Vrinda");
-    EXPECT_EQ(registry.memory.writes[1].root, RegistryRoot::CurrentUser);
+    EXPECT_EQ(registry.writes[2].root, RegistryRoot::CurrentUser);
     EXPECT_EQ(Text(kFontSmoothing), L"2");
-    EXPECT_NE(registry.memory.Find(kFontSmoothingType.root, kFontSmoothingType.path, kFontSmoothingType.name), nullptr);
+    EXPECT_NE(Stored(kFontSmoothingType), nullptr);
+}
+
+TEST_F(Restore, GivesBackWhatTheFixTookWhereTheFileStayedAndNeverOverwrites) {
+    Register(L"Vrinda Bold (TrueType)", L"vrindab.ttf");
+    files.files[L"C:\\windows\\Fonts\\vrindab.ttf"] = L"bold";
+    files.protectedFiles = {kFakeFontFile, L"C:\\windows\\Fonts\\vrindab.ttf"};
+    FixFirst();
+    ASSERT_EQ(*Registration(L"Vrinda Bold (TrueType)"), mRegistry::TextValue(L""));
+
+    Run();
+    EXPECT_EQ(*Registration(L"Vrinda (TrueType)"), mRegistry::TextValue(L"Vrinda.ttf"));
+    EXPECT_EQ(*Registration(L"Vrinda Bold (TrueType)"), mRegistry::TextValue(L"vrindab.ttf"));
+    EXPECT_EQ(files.registered, (std::set<std::wstring>{kFakeFontFile, L"C:\\windows\\Fonts\\vrindab.ttf"}));
+    // Both files stayed, so nothing is offered or copied.
+    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const auto& e) { return e.starts_with(L"Ask") || e.starts_with(L"Copy"); }), 0);
+    EXPECT_EQ(log.back(), kRestart);
+}
+
+TEST_F(Restore, OffersTheBackupAfterTheInstallMessageAndCopiesItOnYes) {
+    FixFirst();
+    ASSERT_EQ(files.files, (std::map<std::wstring, std::wstring>{{L"C:\\Vrinda.ttf", L"vrinda"}}));
+    prompts.answers = {true};
+    Run();
+    EXPECT_EQ(log, (CallLog{L"Set Vrinda", L"Set IEFixedFontName", L"Set IEPropFontName", kInstallMessage,
+                            kOffer + L" -> Yes", L"Copy C:\\Vrinda.ttf -> C:\\windows\\Fonts\\Vrinda.ttf",
+                            L"Set Vrinda (TrueType)", L"Register C:\\windows\\Fonts\\Vrinda.ttf",
+                            L"BroadcastFontChange", kRestart}));
+    EXPECT_EQ(files.files, (std::map<std::wstring, std::wstring>{{L"C:\\Vrinda.ttf", L"vrinda"}, {kFakeFontFile, L"vrinda"}}));
+    EXPECT_EQ(*Registration(L"Vrinda (TrueType)"), mRegistry::TextValue(L"Vrinda.ttf"));
+}
+
+TEST_F(Restore, SaysWhatIsStillMissingWhenTheBackupIsDeclined) {
+    FixFirst();
+    Run();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log.end()[-2], L"Message [Glyphor 1.0.5] (warning) Vrinda is not installed: its file Vrinda.ttf is not "
+                             L"in the Fonts folder, so Windows draws Bengali with another font until it is installed "
+                             L"again. Its backup is at C:\\Vrinda.ttf.");
+    EXPECT_EQ(files.files.count(kFakeFontFile), 0u);
+}
+
+TEST_F(Restore, AFileInstalledMeanwhileIsNeitherAskedAboutNorOverwritten) {
+    FixFirst();
+    // The user installs Vrinda while the install message is open.
+    struct InstallingPrompts : Prompts {
+        FakePrompts& inner;
+        FakeFontFiles& files;
+        InstallingPrompts(FakePrompts& p, FakeFontFiles& f) : inner(p), files(f) {}
+        void ShowMessage(std::wstring_view text, std::wstring_view title, MessageIcon icon) override {
+            inner.ShowMessage(text, title, icon);
+            files.files[kFakeFontFile] = L"installed by the user";
+        }
+        bool AskYesNo(std::wstring_view text, std::wstring_view title) override { return inner.AskYesNo(text, title); }
+    } installing(prompts, files);
+    RestoreDefaultFont(window, {registry, files, fonts, installing, restart, version});
+    EXPECT_EQ(files.files[kFakeFontFile], L"installed by the user");
+    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const auto& e) { return e.starts_with(L"Ask"); }), 0);
 }
 
 TEST_F(Restore, LeavesTheLabelAlone) {
@@ -81,7 +136,7 @@ TEST_F(Restore, LeavesTheLabelAlone) {
 
 TEST_F(Restore, FailedSubstituteWriteIsReportedAndOffersNoRestart) {
     window.internetExplorer = true;
-    registry.refused = {L"Vrinda"};
+    registry.Refuse(L"Vrinda");
     Run();
     EXPECT_EQ(log, (CallLog{L"Set Vrinda",
                             L"Message [Glyphor 1.0.5] (error) The default font could not be changed back to Vrinda.\r\n"

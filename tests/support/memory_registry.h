@@ -2,14 +2,18 @@
 
 #include <cwctype>
 #include <map>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "call_log.h"
 #include "platform/registry.h"
 
 // A registry in memory, case-insensitive in key paths and value names like
-// the real one. It counts every call, and writes can be made to fail.
+// the real one. It counts reads and keeps every write; with a log it also
+// notes each write and delete by value name. A write or delete of a value
+// named in `refused` fails, as one without rights would.
 class MemoryRegistry final : public Registry {
 public:
     struct Write {
@@ -19,6 +23,9 @@ public:
         RegistryValue value;
     };
 
+    MemoryRegistry() = default;
+    explicit MemoryRegistry(CallLog& log) : log_(&log) {}
+
     std::optional<RegistryValue> Query(RegistryRoot root, std::wstring_view path, std::wstring_view name) override {
         ++queries;
         const auto it = values_.find(Key(root, path, name));
@@ -27,15 +34,33 @@ public:
     }
 
     bool Set(RegistryRoot root, std::wstring_view path, std::wstring_view name, const RegistryValue& value) override {
-        if (failWrites) return false;
+        if (log_) log_->push_back(L"Set " + std::wstring(name));
+        if (refused.count(Fold(name))) return false;
         writes.push_back({root, std::wstring(path), std::wstring(name), value});
         values_[Key(root, path, name)] = value;
+        names_[Key(root, path, name)] = name;
         return true;
+    }
+
+    bool Delete(RegistryRoot root, std::wstring_view path, std::wstring_view name) override {
+        if (log_) log_->push_back(L"Delete " + std::wstring(name));
+        if (refused.count(Fold(name))) return false;
+        values_.erase(Key(root, path, name));
+        names_.erase(Key(root, path, name));
+        return true;
+    }
+
+    std::vector<std::wstring> ValueNames(RegistryRoot root, std::wstring_view path) override {
+        std::vector<std::wstring> names;
+        for (const auto& [id, name] : names_)
+            if (std::get<0>(id) == root && std::get<1>(id) == Fold(path)) names.push_back(name);
+        return names;
     }
 
     // Seeds a value without counting it as a write.
     void Put(RegistryRoot root, std::wstring_view path, std::wstring_view name, RegistryValue value) {
         values_[Key(root, path, name)] = std::move(value);
+        names_[Key(root, path, name)] = name;
     }
 
     const RegistryValue* Find(RegistryRoot root, std::wstring_view path, std::wstring_view name) const {
@@ -43,9 +68,11 @@ public:
         return it == values_.end() ? nullptr : &it->second;
     }
 
+    void Refuse(std::wstring_view name) { refused.insert(Fold(name)); }
+
     int queries = 0;
     std::vector<Write> writes;
-    bool failWrites = false;
+    std::set<std::wstring> refused;  // folded value names; use Refuse
 
 private:
     using Id = std::tuple<RegistryRoot, std::wstring, std::wstring>;
@@ -59,5 +86,7 @@ private:
         return {root, Fold(path), Fold(name)};
     }
 
+    CallLog* log_ = nullptr;
     std::map<Id, RegistryValue> values_;
+    std::map<Id, std::wstring> names_;
 };

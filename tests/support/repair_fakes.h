@@ -1,21 +1,23 @@
 #pragma once
 
+#include <deque>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "call_log.h"
+#include "common/font_files.h"
 #include "common/main_window_controls.h"
 #include "common/prompts.h"
-#include "memory_registry.h"
-#include "platform/registry.h"
-#include "common/font_files.h"
 #include "common/restart_prompt.h"
-
-// Fakes for the repair operations. Every call that changes something, or
-// that the user sees, goes into one shared log, so tests can check the order
-// across files, prompts, registry and window. Plain queries are not logged.
-using CallLog = std::vector<std::wstring>;
+#include "fonts/font_catalog.h"
+#include "memory_registry.h"
+#include "platform/registry_access.h"
+#include "repair/apply_plan.h"
+#include "repair/repair_services.h"
+#include "repair/substitute_settings.h"
 
 inline constexpr wchar_t kFakeFontsFolder[] = L"C:\\windows\\Fonts\\";
 inline constexpr wchar_t kFakeFontFile[] = L"C:\\windows\\Fonts\\Vrinda.ttf";
@@ -28,25 +30,43 @@ public:
         log_.push_back(L"Unregister " + std::wstring(file));
         return registered.erase(std::wstring(file)) > 0;
     }
+    bool Register(std::wstring_view path) override {
+        log_.push_back(L"Register " + std::wstring(path));
+        if (!files.count(std::wstring(path))) return false;
+        registered.insert(std::wstring(path));
+        return true;
+    }
     void BroadcastFontChange() override { log_.push_back(L"BroadcastFontChange"); }
     bool Move(std::wstring_view from, std::wstring_view to) override {
         log_.push_back(L"Move " + std::wstring(from) + L" -> " + std::wstring(to));
         const auto source = files.find(std::wstring(from));
-        if (refuseMove || source == files.end() || files.count(std::wstring(to))) return false;
+        if (refuseMove || source == files.end() || protectedFiles.count(source->first) || Occupied(to)) return false;
         files[std::wstring(to)] = source->second;
         files.erase(source);
         return true;
     }
+    bool Copy(std::wstring_view from, std::wstring_view to) override {
+        log_.push_back(L"Copy " + std::wstring(from) + L" -> " + std::wstring(to));
+        const auto source = files.find(std::wstring(from));
+        if (source == files.end() || Occupied(to)) return false;
+        files[std::wstring(to)] = source->second;
+        return true;
+    }
     bool Delete(std::wstring_view path) override {
         log_.push_back(L"Delete " + std::wstring(path));
-        return !refuseDelete && files.erase(std::wstring(path)) > 0;
+        return !refuseDelete && !protectedFiles.count(std::wstring(path)) && files.erase(std::wstring(path)) > 0;
     }
     bool Exists(std::wstring_view path) override { return files.count(std::wstring(path)) > 0; }
+    bool Occupied(std::wstring_view path) override { return Exists(path) || folders.count(std::wstring(path)) > 0; }
+    bool IsProtected(std::wstring_view path) override { return protectedFiles.count(std::wstring(path)) > 0; }
     std::wstring FontsFolder() override { return fontsFolder; }
 
     // Path to contents, so a test can tell one copy of the font from another.
     std::map<std::wstring, std::wstring> files;
+    std::set<std::wstring> folders;
     std::set<std::wstring> registered;
+    // Protected files refuse to move or go, as Windows' own do.
+    std::set<std::wstring> protectedFiles;
     std::wstring fontsFolder = kFakeFontsFolder;
     bool refuseMove = false;
     bool refuseDelete = false;
@@ -55,14 +75,23 @@ private:
     CallLog& log_;
 };
 
+// Logged as: Message [title] (icon) text, and Ask [title] text -> answer.
+// Each box is closed when the call returns; questions take the queued answers, then No.
 class FakePrompts final : public Prompts {
 public:
     explicit FakePrompts(CallLog& log) : log_(log) {}
-    // Logged as: Message [title] (icon) text. The box is closed when this returns.
     void ShowMessage(std::wstring_view text, std::wstring_view title, MessageIcon icon) override {
-        log_.push_back(L"Message [" + std::wstring(title) + L"] (" +
-                       (icon == MessageIcon::Error ? L"error" : L"information") + L") " + std::wstring(text));
+        const wchar_t* kind = icon == MessageIcon::Error ? L"error" : icon == MessageIcon::Warning ? L"warning"
+                                                                                                  : L"information";
+        log_.push_back(L"Message [" + std::wstring(title) + L"] (" + kind + L") " + std::wstring(text));
     }
+    bool AskYesNo(std::wstring_view text, std::wstring_view title) override {
+        const bool yes = !answers.empty() && answers.front();
+        if (!answers.empty()) answers.pop_front();
+        log_.push_back(L"Ask [" + std::wstring(title) + L"] " + std::wstring(text) + (yes ? L" -> Yes" : L" -> No"));
+        return yes;
+    }
+    std::deque<bool> answers;
 
 private:
     CallLog& log_;
@@ -71,7 +100,11 @@ private:
 class FakeRestartPrompt final : public RestartPrompt {
 public:
     explicit FakeRestartPrompt(CallLog& log) : log_(log) {}
-    void Offer(std::wstring_view text) override { log_.push_back(L"Restart " + std::wstring(text)); }
+    bool Offer(std::wstring_view text) override {
+        log_.push_back(L"Restart " + std::wstring(text));
+        return available;
+    }
+    bool available = true;
 
 private:
     CallLog& log_;
@@ -98,22 +131,51 @@ private:
     CallLog& log_;
 };
 
-// The in-memory registry, logging each write by its value name; writes to
-// the names in `refused` fail as a write without rights would.
-class FakeRegistry final : public Registry {
+// Installed families by name (exact case), each with its coverage.
+class FakeFontCatalog final : public FontCatalog {
 public:
-    explicit FakeRegistry(CallLog& log) : log_(log) {}
-    std::optional<RegistryValue> Query(RegistryRoot root, std::wstring_view path, std::wstring_view name) override {
-        return memory.Query(root, path, name);
+    std::optional<std::vector<mFontEnum::WcRange>> Coverage(std::wstring_view family) override {
+        const auto it = families.find(std::wstring(family));
+        if (it == families.end()) return std::nullopt;
+        return it->second;
     }
-    bool Set(RegistryRoot root, std::wstring_view path, std::wstring_view name, const RegistryValue& value) override {
-        log_.push_back(L"Set " + std::wstring(name));
-        return !refused.count(std::wstring(name)) && memory.Set(root, path, name, value);
+    std::map<std::wstring, std::vector<mFontEnum::WcRange>> families{
+        {L"Likhan", {{0x0964, 2}, {0x0981, 3}, {0x0985, 8}, {0x098F, 2}, {0x0993, 22}, {0x09AA, 7}, {0x09B2, 1},
+                     {0x09B6, 4}}},
+    };
+};
+
+// One of each fake over one log, as the fix and the restore are given them.
+struct RepairRig {
+    CallLog log;
+    FakeMainWindow window{log};
+    MemoryRegistry registry{log};
+    FakeFontFiles files{log};
+    FakeFontCatalog fonts;
+    FakePrompts prompts{log};
+    FakeRestartPrompt restart{log};
+    WindowsVersion version{6, 1, 7601};
+
+    RepairServices Services() { return {registry, files, fonts, prompts, restart, version}; }
+    PlanTargets Targets() { return {registry, files, prompts, restart, window}; }
+
+    // The Fonts key's registration of a face.
+    void Register(std::wstring_view valueName, std::wstring_view file) {
+        registry.Put(RegistryRoot::LocalMachine, SubstituteSettings::kFontsPath, valueName, mRegistry::TextValue(file));
     }
-
-    MemoryRegistry memory;
-    std::set<std::wstring> refused;
-
-private:
-    CallLog& log_;
+    const RegistryValue* Registration(std::wstring_view valueName) const {
+        return registry.Find(RegistryRoot::LocalMachine, SubstituteSettings::kFontsPath, valueName);
+    }
+    std::wstring Text(const SubstituteSettings::Row& row) {
+        return mRegistry::ReadRegistryText(registry, row.root, row.path, row.name);
+    }
+    const RegistryValue* Stored(const SubstituteSettings::Row& row) const {
+        return registry.Find(row.root, row.path, row.name);
+    }
+    // The log from the first registry write on.
+    CallLog FromFirstWrite() const {
+        for (auto it = log.begin(); it != log.end(); ++it)
+            if (it->starts_with(L"Set ")) return CallLog(it, log.end());
+        return {};
+    }
 };

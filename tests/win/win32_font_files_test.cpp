@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string>
 
+#include "repair/apply_plan.h"
 #include "repair/remove_vrinda_font.h"
 #include "repair_fakes.h"
 #include "win_test_files.h"
@@ -40,17 +41,33 @@ TEST(Win32FontFiles, MovesWithoutReplacingAndDeletes) {
     EXPECT_TRUE(files.Delete(folder + L"c.ttf"));
     EXPECT_FALSE(files.Delete(folder + L"c.ttf"));
     EXPECT_FALSE(files.Exists(folder + L"c.ttf"));
-    // A folder of that name is no backup.
+    // A folder of that name is no backup, but it does take the name.
     CreateDirectoryW((folder + L"d.ttf").c_str(), nullptr);
     EXPECT_FALSE(files.Exists(folder + L"d.ttf"));
+    EXPECT_TRUE(files.Occupied(folder + L"d.ttf"));
+    EXPECT_FALSE(files.Occupied(folder + L"e.ttf"));
     RemoveDirectoryW((folder + L"d.ttf").c_str());
+}
+
+TEST(Win32FontFiles, CopiesWithoutReplacingAndKeepsTheSource) {
+    const std::wstring folder = FreshTempFolder(L"glyphor-copy");
+    Win32FontFiles files;
+    Write(folder + L"backup.ttf", "backup");
+    Write(folder + L"installed.ttf", "installed");
+    EXPECT_FALSE(files.Copy(folder + L"backup.ttf", folder + L"installed.ttf"));
+    EXPECT_EQ(Contents(folder + L"installed.ttf"), "installed");
+    EXPECT_TRUE(files.Copy(folder + L"backup.ttf", folder + L"copy.ttf"));
+    EXPECT_EQ(Contents(folder + L"copy.ttf"), "backup");
+    EXPECT_EQ(Contents(folder + L"backup.ttf"), "backup");
+    // Nothing here is guarded by the system.
+    EXPECT_FALSE(files.IsProtected(folder + L"copy.ttf"));
 }
 
 TEST(Win32FontFiles, UnregistersAFontThisProcessAdded) {
     const std::wstring font = FreshTempFolder(L"glyphor-unregister") + L"Vrinda.ttf";
     ASSERT_TRUE(CopyFileW(StandInVrinda().c_str(), font.c_str(), FALSE));
     Win32FontFiles files;
-    ASSERT_NE(AddFontResourceW(font.c_str()), 0);
+    ASSERT_TRUE(files.Register(font));
     EXPECT_TRUE(files.Unregister(font));
     EXPECT_FALSE(files.Unregister(font));
     files.BroadcastFontChange();
@@ -61,7 +78,13 @@ TEST(Win32FontFiles, RemovalKeepsOneCopyOfTheFontAtAllTimes) {
     Win32FontFiles files;
     const std::wstring fontFile = files.FontsFolder() + L"Vrinda.ttf";
     CallLog log;
+    MemoryRegistry registry;
     FakePrompts prompts{log};
+    FakeRestartPrompt restart{log};
+    FakeMainWindow window{log};
+    const auto RemoveVrindaFont = [&](FontFiles& files, Prompts& prompts) {
+        ApplyPlan(PlanVrindaRemoval(FindVrindaFaces(registry, files)), {registry, files, prompts, restart, window});
+    };
 
     Write(fontFile, "vrinda");
     RemoveVrindaFont(files, prompts);

@@ -1,0 +1,149 @@
+#include "repair/apply_plan.h"
+
+#include <algorithm>
+
+#include "common/font_files.h"
+#include "common/identity.h"
+#include "common/main_window_controls.h"
+#include "common/prompts.h"
+#include "common/restart_prompt.h"
+#include "platform/registry_access.h"
+#include "repair/describe_outcome.h"
+#include "repair/refresh_default_font.h"
+#include "repair/substitute_settings.h"
+
+namespace {
+
+using namespace plan;
+
+struct Applier {
+    PlanTargets& targets;
+    AppliedPlan& applied;
+    bool anyUnregistered = false;
+    bool answeredYes = false;
+
+    bool Holds(const When& when) const {
+        if (when.unregistered && !anyUnregistered) return false;
+        if (when.answeredYes && !answeredYes) return false;
+        if (!when.fileAt.empty() && !targets.files.Exists(when.fileAt)) return false;
+        if (!when.nothingAt.empty() && targets.files.Exists(when.nothingAt)) return false;
+        return true;
+    }
+
+    static StepResult Outcome(bool worked) { return worked ? StepResult::Done : StepResult::Failed; }
+
+    StepResult Run(const SetValue& step) {
+        const auto& where = step.where;
+        if (targets.registry.Query(where.root, where.path, where.name) == step.value) {
+            // Written again all the same: the value may be about to change under us.
+            targets.registry.Set(where.root, where.path, where.name, step.value);
+            return StepResult::Unchanged;
+        }
+        if (targets.registry.Set(where.root, where.path, where.name, step.value)) return StepResult::Done;
+        if (!step.failure.empty()) {
+            targets.prompts.ShowMessage(step.failure, kProgramTitle, MessageIcon::Error);
+            applied.stopped = true;
+        }
+        return StepResult::Failed;
+    }
+    StepResult Run(const DeleteValue& step) {
+        const auto& where = step.where;
+        if (!targets.registry.Query(where.root, where.path, where.name)) return StepResult::Unchanged;
+        return Outcome(targets.registry.Delete(where.root, where.path, where.name));
+    }
+    StepResult Run(const UnregisterFont& step) {
+        const bool worked =
+            std::any_of(step.names.begin(), step.names.end(), [&](const auto& name) { return targets.files.Unregister(name); });
+        anyUnregistered = anyUnregistered || worked;
+        // Nothing to unregister is the state asked for, not a failure.
+        return worked ? StepResult::Done : StepResult::Unchanged;
+    }
+    StepResult Run(const RegisterFont& step) { return Outcome(targets.files.Register(step.path)); }
+    StepResult Run(const BroadcastFontChange&) {
+        targets.files.BroadcastFontChange();
+        return StepResult::Done;
+    }
+    StepResult Run(const MoveFile& step) {
+        const bool there = targets.files.Exists(step.from);
+        if (targets.files.Move(step.from, step.to)) return StepResult::Done;
+        return there ? StepResult::Failed : StepResult::Unchanged;
+    }
+    StepResult Run(const CopyFile& step) { return Outcome(targets.files.Copy(step.from, step.to)); }
+    StepResult Run(const DeleteFile& step) {
+        if (!targets.files.Exists(step.path)) {
+            // Tried all the same: the path may hold what Exists does not see.
+            targets.files.Delete(step.path);
+            return StepResult::Unchanged;
+        }
+        return Outcome(targets.files.Delete(step.path));
+    }
+    StepResult Run(const ShowMessage& step) {
+        targets.prompts.ShowMessage(step.text, step.title, step.icon);
+        return StepResult::Done;
+    }
+    StepResult Run(const AskYesNo& step) {
+        answeredYes = targets.prompts.AskYesNo(step.text, step.title);
+        return StepResult::Done;
+    }
+    StepResult Run(const ShowDefaultFont&) {
+        RefreshDefaultFont(targets.registry, targets.window);
+        return StepResult::Done;
+    }
+    StepResult Run(const ReportOutcome& step) {
+        std::vector<FaceAfter> after;
+        for (const VrindaFace& face : step.faces) {
+            FaceAfter now;
+            now.fileInFolder = !face.fontFile.empty() && targets.files.Exists(face.fontFile);
+            now.backupIsFile = !face.backup.empty() && targets.files.Exists(face.backup);
+            now.registered = !mRegistry::ReadRegistryText(targets.registry, RegistryRoot::LocalMachine,
+                                                          SubstituteSettings::kFontsPath, face.valueName)
+                                  .empty();
+            after.push_back(now);
+        }
+        const std::wstring text = DescribeOutcome(step, after);
+        if (!text.empty()) targets.prompts.ShowMessage(text, kProgramTitle, MessageIcon::Warning);
+        return StepResult::Done;
+    }
+    StepResult Run(const OfferRestart& step) {
+        applied.restartOffered = true;
+        if (targets.restart.Offer(step.text)) return StepResult::Done;
+        targets.prompts.ShowMessage(L"Windows could not show its restart prompt. Restart Windows yourself to apply "
+                                    L"the change.",
+                                    kProgramTitle, MessageIcon::Information);
+        return StepResult::Failed;
+    }
+};
+
+bool IsChange(const Action& action) {
+    return std::holds_alternative<SetValue>(action) || std::holds_alternative<DeleteValue>(action) ||
+           std::holds_alternative<UnregisterFont>(action) || std::holds_alternative<RegisterFont>(action) ||
+           std::holds_alternative<MoveFile>(action) || std::holds_alternative<CopyFile>(action) ||
+           std::holds_alternative<DeleteFile>(action);
+}
+
+}  // namespace
+
+bool AppliedPlan::Changed() const {
+    return std::find(results.begin(), results.end(), StepResult::Done) != results.end();
+}
+
+int AppliedPlan::FirstFailure() const {
+    const auto failed = std::find(results.begin(), results.end(), StepResult::Failed);
+    return failed == results.end() ? -1 : static_cast<int>(failed - results.begin());
+}
+
+AppliedPlan ApplyPlan(const Plan& steps, PlanTargets targets) {
+    AppliedPlan applied;
+    Applier applier{targets, applied};
+    for (const Step& step : steps) {
+        if (applied.stopped || !applier.Holds(step.when)) {
+            applied.results.push_back(StepResult::Skipped);
+            continue;
+        }
+        StepResult result = std::visit([&](const auto& action) { return applier.Run(action); }, step.action);
+        // Messages and prompts change nothing on the system.
+        if (result == StepResult::Done && !IsChange(step.action)) result = StepResult::Unchanged;
+        applied.results.push_back(result);
+    }
+    return applied;
+}

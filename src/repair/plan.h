@@ -1,0 +1,109 @@
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "common/prompts.h"
+#include "platform/registry.h"
+#include "repair/vrinda_faces.h"
+
+// A change to the system as data: what the fix or the restore will do, in
+// order, decided before anything is done. ApplyPlan carries it out;
+// RenderPlanAsReg shows it.
+namespace plan {
+
+struct ValueRef {
+    RegistryRoot root;
+    std::wstring path;
+    std::wstring name;
+
+    bool operator==(const ValueRef&) const = default;
+};
+
+// Stores a value. A non-empty `failure` is shown as an error box when the
+// write fails, and nothing after it runs.
+struct SetValue {
+    ValueRef where;
+    RegistryValue value;
+    std::wstring failure;
+};
+struct DeleteValue {
+    ValueRef where;
+};
+// Unregisters a font for this session, by the first name that works.
+struct UnregisterFont {
+    std::vector<std::wstring> names;
+};
+struct RegisterFont {
+    std::wstring path;
+};
+struct BroadcastFontChange {};
+struct MoveFile {
+    std::wstring from, to;
+};
+struct CopyFile {
+    std::wstring from, to;
+};
+struct DeleteFile {
+    std::wstring path;
+};
+struct ShowMessage {
+    std::wstring text, title;
+    MessageIcon icon;
+};
+struct AskYesNo {
+    std::wstring text, title;
+};
+// Shows in lblDefFont what the substitute now holds.
+struct ShowDefaultFont {};
+// Looks at what the steps before really achieved and, when it is not what
+// was announced, says so in one box (see describe_outcome.h).
+struct ReportOutcome {
+    enum class Of { Removal, Restore } of;
+    std::vector<VrindaFace> faces;    // as they stood before the plan
+    std::vector<std::wstring> notes;  // known when planning, such as a link not made
+};
+struct OfferRestart {
+    std::wstring text;
+};
+
+using Action = std::variant<SetValue, DeleteValue, UnregisterFont, RegisterFont, BroadcastFontChange, MoveFile,
+                            CopyFile, DeleteFile, ShowMessage, AskYesNo, ShowDefaultFont, ReportOutcome, OfferRestart>;
+
+// Conditions checked when the step's turn comes; all must hold.
+struct When {
+    bool unregistered = false;  // an earlier UnregisterFont of the plan worked
+    bool answeredYes = false;   // the last question was asked and answered Yes
+    std::wstring fileAt;        // a file is at this path
+    std::wstring nothingAt;     // no file is at this path
+
+    static When Unregistered() {
+        When when;
+        when.unregistered = true;
+        return when;
+    }
+    When& AndYes() {
+        answeredYes = true;
+        return *this;
+    }
+    When& AndFileAt(std::wstring path) {
+        fileAt = std::move(path);
+        return *this;
+    }
+    When& AndNothingAt(std::wstring path) {
+        nothingAt = std::move(path);
+        return *this;
+    }
+
+    bool operator==(const When&) const = default;
+};
+
+struct Step {
+    Action action;
+    When when{};
+};
+
+using Plan = std::vector<Step>;
+
+}  // namespace plan

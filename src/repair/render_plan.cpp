@@ -1,0 +1,153 @@
+#include "repair/render_plan.h"
+
+#include <cstdio>
+
+#include "platform/registry_access.h"
+
+namespace {
+
+using namespace plan;
+
+std::wstring RootName(RegistryRoot root) {
+    switch (root) {
+    case RegistryRoot::LocalMachine: return L"HKEY_LOCAL_MACHINE";
+    case RegistryRoot::Users: return L"HKEY_USERS";
+    case RegistryRoot::CurrentUser: return L"HKEY_CURRENT_USER";
+    }
+    return {};
+}
+
+std::wstring Escaped(std::wstring_view text) {
+    std::wstring out;
+    for (const wchar_t ch : text) {
+        if (ch == L'\\' || ch == L'"') out.push_back(L'\\');
+        out.push_back(ch);
+    }
+    return out;
+}
+
+std::wstring Hex(unsigned number, int digits) {
+    wchar_t buffer[16];
+    std::swprintf(buffer, 16, L"%0*x", digits, number);
+    return buffer;
+}
+
+// regedit's own form: hex(7):41,00,... with a backslash and two blanks
+// continuing a line that grows past 80 characters.
+std::wstring HexData(std::wstring_view prefix, const RegistryValue& value) {
+    std::wstring out = value.type == RegistryType::Binary ? L"hex:" : L"hex(" + Hex(value.type, 0) + L"):";
+    std::size_t column = prefix.size() + out.size();
+    for (std::size_t i = 0; i < value.data.size(); ++i) {
+        out += Hex(value.data[i], 2);
+        column += 2;
+        if (i + 1 == value.data.size()) break;
+        out += L',';
+        ++column;
+        if (column > 76) {
+            out += L"\\\r\n  ";
+            column = 2;
+        }
+    }
+    return out;
+}
+
+std::wstring ValueLine(const ValueRef& where, const std::optional<RegistryValue>& value) {
+    std::wstring line = where.name.empty() ? L"@=" : L"\"" + Escaped(where.name) + L"\"=";
+    if (!value) return line + L"-";
+    if (value->type == RegistryType::String) {
+        const std::wstring text = mRegistry::QueryValueText(*value);
+        // A text with a NUL inside would be cut short; hex keeps it whole.
+        if ((text.size() + 1) * 2 == value->data.size()) return line + L"\"" + Escaped(text) + L"\"";
+    }
+    if (value->type == RegistryType::Dword && value->data.size() == 4) {
+        const unsigned number = value->data[0] | (value->data[1] << 8) | (value->data[2] << 16) |
+                                (static_cast<unsigned>(value->data[3]) << 24);
+        return line + L"dword:" + Hex(number, 8);
+    }
+    return line + HexData(line, *value);
+}
+
+std::wstring Condition(const When& when) {
+    std::wstring text;
+    const auto add = [&](std::wstring part) { text += (text.empty() ? L"only if " : L" and ") + part; };
+    if (when.unregistered) add(L"a font was unregistered");
+    if (when.answeredYes) add(L"the user answers Yes");
+    if (!when.fileAt.empty()) add(L"a file is at " + when.fileAt);
+    if (!when.nothingAt.empty()) add(L"no file is at " + when.nothingAt);
+    return text;
+}
+
+std::wstring Describe(const Action& action) {
+    struct {
+        std::wstring operator()(const SetValue&) const { return {}; }
+        std::wstring operator()(const DeleteValue&) const { return {}; }
+        std::wstring operator()(const UnregisterFont& s) const {
+            std::wstring names;
+            for (const auto& name : s.names) names += (names.empty() ? L"" : L" or ") + name;
+            return L"unregister font " + names;
+        }
+        std::wstring operator()(const RegisterFont& s) const { return L"register font " + s.path; }
+        std::wstring operator()(const BroadcastFontChange&) const { return L"tell all windows the fonts changed"; }
+        std::wstring operator()(const MoveFile& s) const { return L"move " + s.from + L" to " + s.to; }
+        std::wstring operator()(const CopyFile& s) const { return L"copy " + s.from + L" to " + s.to; }
+        std::wstring operator()(const DeleteFile& s) const { return L"delete " + s.path; }
+        std::wstring operator()(const ShowMessage& s) const { return L"say: " + s.text; }
+        std::wstring operator()(const AskYesNo& s) const { return L"ask: " + s.text; }
+        std::wstring operator()(const ShowDefaultFont&) const { return L"show the default font"; }
+        std::wstring operator()(const ReportOutcome&) const {
+            return L"check what was done and say what went otherwise";
+        }
+        std::wstring operator()(const OfferRestart&) const { return L"offer to restart Windows"; }
+    } describe;
+    return std::visit(describe, action);
+}
+
+std::wstring OneLine(std::wstring text) {
+    for (std::size_t at; (at = text.find(L"\r\n")) != std::wstring::npos;) text.replace(at, 2, L" ");
+    return text;
+}
+
+}  // namespace
+
+std::wstring RenderRegFile(const std::vector<RegEntry>& entries) {
+    std::wstring text = L"Windows Registry Editor Version 5.00\r\n";
+    const ValueRef* key = nullptr;
+    for (const auto& [where, value] : entries) {
+        if (!key || key->root != where.root || key->path != where.path) {
+            text += L"\r\n[" + RootName(where.root) + L"\\" + where.path + L"]\r\n";
+            key = &where;
+        }
+        text += ValueLine(where, value) + L"\r\n";
+    }
+    return text;
+}
+
+std::wstring RenderPlan(const Plan& steps) {
+    std::wstring text = L"Windows Registry Editor Version 5.00\r\n";
+    std::wstring others;
+    const ValueRef* key = nullptr;
+    for (const Step& step : steps) {
+        const std::wstring condition = Condition(step.when);
+        const ValueRef* where = nullptr;
+        std::optional<RegistryValue> value;
+        if (const auto* set = std::get_if<SetValue>(&step.action)) {
+            where = &set->where;
+            value = set->value;
+        } else if (const auto* remove = std::get_if<DeleteValue>(&step.action)) {
+            where = &remove->where;
+        }
+        if (!where) {
+            others += L"; " + OneLine(Describe(step.action)) + (condition.empty() ? L"" : L" (" + condition + L")") +
+                      L"\r\n";
+            continue;
+        }
+        // A conditional value opens its key again so that its note sits just above it.
+        if (!key || key->root != where->root || key->path != where->path || !condition.empty()) {
+            text += L"\r\n" + (condition.empty() ? L"" : L"; " + condition + L"\r\n") + L"[" + RootName(where->root) +
+                    L"\\" + where->path + L"]\r\n";
+            key = condition.empty() ? where : nullptr;
+        }
+        text += ValueLine(*where, value) + L"\r\n";
+    }
+    return text + (others.empty() ? L"" : L"\r\n; Other steps, in order:\r\n" + others);
+}

@@ -1,0 +1,83 @@
+#include "repair/render_plan.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/registry_access.h"
+#include "repair/fix_default_font.h"
+
+namespace {
+
+using plan::ValueRef;
+
+const ValueRef kSubstitute{RegistryRoot::LocalMachine,
+                           L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes", L"Vrinda"};
+
+}  // namespace
+
+TEST(RenderRegFile, WritesEachTypeAsRegeditDoes) {
+    const ValueRef link{RegistryRoot::LocalMachine,
+                        L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink", L"Tahoma"};
+    const ValueRef smoothing{RegistryRoot::Users, L".DEFAULT\\Control Panel\\Desktop", L"FontSmoothingType"};
+    const ValueRef quoted{RegistryRoot::CurrentUser, L"Software\\Test", L"Path \"x\""};
+    EXPECT_EQ(RenderRegFile({
+                  {kSubstitute, mRegistry::TextValue(L"Likhan")},
+                  {link, mRegistry::MultiStringValue({L"A.TTF,A", L"B"})},
+                  {smoothing, mRegistry::DwordValue(2)},
+                  {quoted, mRegistry::TextValue(L"C:\\Vrinda.ttf")},
+                  {{RegistryRoot::CurrentUser, L"Software\\Test", L"Gone"}, std::nullopt},
+              }),
+              L"Windows Registry Editor Version 5.00\r\n"
+              L"\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n"
+              L"\"Vrinda\"=\"Likhan\"\r\n"
+              L"\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n"
+              L"\"Tahoma\"=hex(7):41,00,2e,00,54,00,54,00,46,00,2c,00,41,00,00,00,42,00,00,00,00,\\\r\n"
+              L"  00\r\n"
+              L"\r\n[HKEY_USERS\\.DEFAULT\\Control Panel\\Desktop]\r\n"
+              L"\"FontSmoothingType\"=dword:00000002\r\n"
+              L"\r\n[HKEY_CURRENT_USER\\Software\\Test]\r\n"
+              L"\"Path \\\"x\\\"\"=\"C:\\\\Vrinda.ttf\"\r\n"
+              L"\"Gone\"=-\r\n");
+}
+
+TEST(RenderRegFile, BreaksLongHexLinesAndKeepsTextWithANulWhole) {
+    std::vector<std::wstring> entries(8, L"NIRMALA.TTF,Nirmala UI");
+    const std::wstring text = RenderRegFile({{kSubstitute, mRegistry::MultiStringValue(entries)}});
+    // Key names are never broken; value lines are, as regedit breaks them.
+    for (std::size_t start = text.find(L"\"Vrinda\""), end; (end = text.find(L"\r\n", start)) != std::wstring::npos;
+         start = end + 2)
+        EXPECT_LE(end - start, 80u) << testing::PrintToString(text.substr(start, end - start));
+    EXPECT_NE(text.find(L",\\\r\n  "), std::wstring::npos);
+
+    const std::wstring cut = RenderRegFile({{kSubstitute, RegistryValue{RegistryType::String, {'A', 0, 0, 0, 'B', 0, 0, 0}}}});
+    EXPECT_NE(cut.find(L"\"Vrinda\"=hex(1):41,00,00,00,42,00,00,00"), std::wstring::npos);
+}
+
+TEST(RenderPlan, ShowsTheFixAsARegFileAndItsOtherStepsInOrder) {
+    VrindaFace vrinda;
+    vrinda.valueName = L"Vrinda (TrueType)";
+    vrinda.inFontsKey = true;
+    vrinda.registered = vrinda.file = L"Vrinda.ttf";
+    vrinda.fontFile = L"C:\\Windows\\Fonts\\Vrinda.ttf";
+    vrinda.backup = L"C:\\Vrinda.ttf";
+    vrinda.fileInFolder = true;
+    const std::wstring text = RenderPlan(PlanFix({{vrinda}, {10, 0, 19045}}, {L"Likhan", true, false}));
+    EXPECT_EQ(text,
+              L"Windows Registry Editor Version 5.00\r\n"
+              L"\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts]\r\n"
+              L"\"Vrinda (TrueType)\"=\"\"\r\n"
+              L"\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n"
+              L"\"Vrinda\"=\"Likhan\"\r\n"
+              L"\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\International\\Scripts\\11]\r\n"
+              L"\"IEFixedFontName\"=\"Likhan\"\r\n"
+              L"\"IEPropFontName\"=\"Likhan\"\r\n"
+              L"\r\n; Other steps, in order:\r\n"
+              L"; unregister font Vrinda.ttf or C:\\Windows\\Fonts\\Vrinda.ttf\r\n"
+              L"; tell all windows the fonts changed (only if a font was unregistered)\r\n"
+              L"; say: Vrinda Font has Uninstalled from your computer. There is a backup on C drive (Path- "
+              L"\u201CC:\\Vrinda.ttf\u201D) (only if a font was unregistered)\r\n"
+              L"; move C:\\Windows\\Fonts\\Vrinda.ttf to C:\\Vrinda.ttf\r\n"
+              L"; delete C:\\Windows\\Fonts\\Vrinda.ttf (only if a file is at C:\\Vrinda.ttf)\r\n"
+              L"; show the default font\r\n"
+              L"; check what was done and say what went otherwise\r\n"
+              L"; offer to restart Windows\r\n");
+}
