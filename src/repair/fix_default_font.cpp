@@ -58,8 +58,12 @@ FaceCheck CheckFaceChoice(std::wstring_view raw, FontCatalog& fonts, Prompts& pr
                : FaceCheck::Declined;
 }
 
-FixFacts ObserveFix(Registry& registry, FontFiles& files, const WindowsVersion& version) {
-    return {FindVrindaFaces(registry, files), version};
+FixFacts ObserveFix(const RepairServices& services, std::wstring_view face) {
+    FixFacts facts{FindVrindaFaces(services.registry, services.files), services.version, {}, {}, {}};
+    facts.links = ReadInterfaceLinks(services.registry, services.fonts);
+    facts.chosenFile = FindRegisteredFile(services.registry, face);
+    facts.earlierEntry = EarlierLinkEntry(services.registry);
+    return facts;
 }
 
 plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices) {
@@ -78,8 +82,17 @@ plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices) {
         steps.push_back(Write(kFontSmoothing, mRegistry::TextValue(kSmoothingOn)));
         steps.push_back(Write(kFontSmoothingType, mRegistry::DwordValue(kClearType)));
     }
+    std::vector<std::wstring> notes;
+    if (facts.version.FallsBackPastVrinda()) {
+        const std::wstring entry = LinkEntry(facts.chosenFile, face);
+        AppendRelinks(steps, facts.links, facts.earlierEntry, entry);
+        if (entry.empty() && !facts.links.empty()) {
+            notes.push_back(L"Bengali text in Windows' own menus and dialogs stays in Windows' font: the file of " +
+                            Quoted(face) + L" is not registered in the Fonts key, so Glyphor could not link it.");
+        }
+    }
     steps.push_back({plan::ShowDefaultFont{}});
-    steps.push_back({plan::ReportOutcome{plan::ReportOutcome::Of::Removal, facts.faces, {}}});
+    steps.push_back({plan::ReportOutcome{plan::ReportOutcome::Of::Removal, facts.faces, std::move(notes)}});
     steps.push_back({plan::OfferRestart{L"Your default font has been changed to " + choices.raw + L".\r\n"}});
     return steps;
 }
@@ -90,7 +103,7 @@ void FixDefaultFont(MainWindowControls& window, RepairServices services) {
         window.FocusFontChoice();
         return;
     }
-    const FixFacts facts = ObserveFix(services.registry, services.files, services.version);
+    const FixFacts facts = ObserveFix(services, TrimBlanks(choices.raw));
     ApplyPlan(PlanFix(facts, choices),
               {services.registry, services.files, services.prompts, services.restart, window});
 }

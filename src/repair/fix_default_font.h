@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/windows_version.h"
+#include "repair/font_links.h"
 #include "repair/plan.h"
 #include "repair/repair_services.h"
 #include "repair/vrinda_faces.h"
@@ -27,6 +28,9 @@ struct FixChoices {
 struct FixFacts {
     std::vector<VrindaFace> faces;
     WindowsVersion version;
+    std::vector<LinkList> links;   // the interface faces' link lists
+    std::wstring chosenFile;       // the chosen face's registered file; empty when unknown
+    std::wstring earlierEntry;     // the link an earlier fix made, for the face it chose
 };
 
 enum class FaceCheck {
@@ -39,11 +43,12 @@ enum class FaceCheck {
 // an installed family, or one without Bengali letters, is asked about.
 FaceCheck CheckFaceChoice(std::wstring_view raw, FontCatalog& fonts, Prompts& prompts);
 
-FixFacts ObserveFix(Registry& registry, FontFiles& files, const WindowsVersion& version);
+FixFacts ObserveFix(const RepairServices& services, std::wstring_view face);
 
 // Every step of the fix for an accepted face, in order: Vrinda out of
-// service, the substitute and the rows the boxes ask for, lblDefFont, a word
-// on anything that did not go as announced, and the restart.
+// service, the substitute and the rows the boxes ask for, from Windows 8 on
+// the face linked into the interface fonts, lblDefFont, a word on anything
+// that did not go as announced, and the restart.
 plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices);
 
 // cmdFix: checks the face in comFont and carries out its plan.

@@ -28,7 +28,11 @@ std::wstring RegisteredName(const VrindaFace& face) {
 
 }  // namespace
 
-RestoreFacts ObserveRestore(Registry& registry, FontFiles& files) { return {FindVrindaFaces(registry, files)}; }
+RestoreFacts ObserveRestore(const RepairServices& services) {
+    // Read before the substitute is written back: it names the linked face.
+    return {FindVrindaFaces(services.registry, services.files), ReadInterfaceLinks(services.registry, services.fonts),
+            EarlierLinkEntry(services.registry)};
+}
 
 plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices) {
     using namespace SubstituteSettings;
@@ -43,6 +47,7 @@ plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices)
         steps.push_back({RegisterFont{face.fontFile}});
     }
 
+    AppendRelinks(steps, facts.links, facts.earlierEntry, {});
     steps.push_back({SetValue{At(kSubstitute), mRegistry::TextValue(kVrinda),
                               L"The default font could not be changed back to Vrinda.\r\n"
                               L"Windows did not let Glyphor save the font substitution in the registry."}});
@@ -76,6 +81,6 @@ plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices)
 
 void RestoreDefaultFont(MainWindowControls& window, RepairServices services) {
     const RestoreChoices choices{window.InternetExplorerTicked()};
-    ApplyPlan(PlanRestore(ObserveRestore(services.registry, services.files), choices),
+    ApplyPlan(PlanRestore(ObserveRestore(services), choices),
               {services.registry, services.files, services.prompts, services.restart, window});
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "repair/font_links.h"
 #include "repair/plan.h"
 #include "repair/repair_services.h"
 #include "repair/vrinda_faces.h"
@@ -15,13 +16,16 @@ struct RestoreChoices {
 // The system as the restore finds it.
 struct RestoreFacts {
     std::vector<VrindaFace> faces;
+    std::vector<LinkList> links;  // the interface faces' link lists
+    std::wstring earlierEntry;    // the link the fix made, to be taken out
 };
 
-RestoreFacts ObserveRestore(Registry& registry, FontFiles& files);
+RestoreFacts ObserveRestore(const RepairServices& services);
 
 // Gives back the registration of every face the fix emptied whose file is
-// still in the fonts folder, points the substitute (and, with chkIE,
-// Internet Explorer's Bengali fonts) back at Vrinda, asks the user to
+// still in the fonts folder, takes the fix's link out of the interface
+// fonts, points the substitute (and, with chkIE, Internet Explorer's
+// Bengali fonts) back at Vrinda, asks the user to
 // reinstall Vrinda, then offers to copy back each face still missing from
 // its backup, says what is still not right and offers the restart.
 // lblDefFont keeps its caption until the next start.

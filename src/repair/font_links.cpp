@@ -1,0 +1,103 @@
+#include "repair/font_links.h"
+
+#include <algorithm>
+#include <cwctype>
+
+#include "fonts/font_catalog.h"
+#include "platform/registry_access.h"
+#include "repair/substitute_settings.h"
+
+namespace {
+
+std::wstring_view FaceOfEntry(std::wstring_view entry) {
+    const auto comma = entry.find(L',');
+    if (comma == std::wstring_view::npos) return {};
+    const std::wstring_view rest = entry.substr(comma + 1);
+    return rest.substr(0, rest.find(L','));
+}
+
+bool WritesBengali(FontCatalog& fonts, std::wstring_view entry) {
+    const std::wstring_view face = FaceOfEntry(entry);
+    if (face.empty()) return false;
+    const auto coverage = fonts.Coverage(face);
+    return coverage && mFontEnum::CoversAll(*coverage, mFontEnum::kBengaliLetters);
+}
+
+}  // namespace
+
+std::vector<LinkList> ReadInterfaceLinks(Registry& registry, FontCatalog& fonts) {
+    std::vector<LinkList> lists;
+    for (std::wstring_view face : kInterfaceFaces) {
+        const auto value = registry.Query(RegistryRoot::LocalMachine, kSystemLinkPath, face);
+        if (!value) continue;
+        LinkList list{std::wstring(face), mRegistry::QueryValueStrings(*value), {}};
+        for (const std::wstring& entry : list.entries) list.bengali.push_back(WritesBengali(fonts, entry));
+        lists.push_back(std::move(list));
+    }
+    return lists;
+}
+
+std::wstring FindRegisteredFile(Registry& registry, std::wstring_view face) {
+    for (const RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
+        for (std::wstring_view kind : {L" (TrueType)", L" (OpenType)"}) {
+            std::wstring file = mRegistry::ReadRegistryText(registry, root, SubstituteSettings::kFontsPath,
+                                                            std::wstring(face) + std::wstring(kind));
+            if (!file.empty()) return file;
+        }
+    }
+    return {};
+}
+
+std::wstring LinkEntry(std::wstring_view file, std::wstring_view face) {
+    if (file.empty() || face.empty()) return {};
+    return std::wstring(file) + L"," + std::wstring(face);
+}
+
+std::wstring EarlierLinkEntry(Registry& registry) {
+    const auto& row = SubstituteSettings::kSubstitute;
+    const std::wstring face = mRegistry::ReadRegistryText(registry, row.root, row.path, row.name);
+    if (face.empty() || face == L"Vrinda") return {};
+    return LinkEntry(FindRegisteredFile(registry, face), face);
+}
+
+void AppendRelinks(std::vector<plan::Step>& steps, const std::vector<LinkList>& lists, std::wstring_view earlier,
+                   std::wstring_view entry) {
+    for (const LinkList& list : lists) {
+        auto entries = RelinkList(list, earlier, entry);
+        if (!entries) continue;
+        plan::SetValue write;
+        write.where = {RegistryRoot::LocalMachine, std::wstring(kSystemLinkPath), list.face};
+        write.value = mRegistry::MultiStringValue(*entries);
+        steps.push_back({std::move(write)});
+    }
+}
+
+std::optional<std::vector<std::wstring>> RelinkList(const LinkList& list, std::wstring_view earlier,
+                                                    std::wstring_view entry) {
+    std::vector<std::wstring> entries;
+    std::vector<bool> bengali;
+    bool removed = false;
+    for (std::size_t i = 0; i < list.entries.size(); ++i) {
+        if (!removed && !earlier.empty() && list.entries[i] == earlier) {
+            removed = true;
+            continue;
+        }
+        entries.push_back(list.entries[i]);
+        bengali.push_back(i < list.bengali.size() && list.bengali[i]);
+    }
+    // A face linked already by someone else's entry keeps that entry and gets
+    // no second one, which Restore could not tell from its own.
+    const std::wstring_view face = FaceOfEntry(entry);
+    const bool linked = std::any_of(entries.begin(), entries.end(), [&](const std::wstring& other) {
+        const std::wstring_view otherFace = FaceOfEntry(other);
+        return otherFace.size() == face.size() &&
+               std::equal(otherFace.begin(), otherFace.end(), face.begin(),
+                          [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
+    });
+    if (!entry.empty() && !linked) {
+        const auto first = std::find(bengali.begin(), bengali.end(), true);
+        entries.insert(entries.begin() + (first - bengali.begin()), std::wstring(entry));
+    }
+    if (entries == list.entries) return std::nullopt;
+    return entries;
+}

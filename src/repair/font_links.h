@@ -1,0 +1,55 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "repair/plan.h"
+
+class FontCatalog;
+class Registry;
+
+// Font linking: for each base face, the fonts GDI draws a character from when
+// the base face lacks it, in order. From Windows 8 on it is the one lever that
+// reaches Bengali interface text, which no longer falls back to Vrinda.
+inline constexpr std::wstring_view kSystemLinkPath =
+    L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink";
+// The faces Windows draws its interface with.
+inline constexpr std::wstring_view kInterfaceFaces[] = {L"Segoe UI", L"Tahoma", L"Microsoft Sans Serif",
+                                                        L"MS Shell Dlg 2"};
+
+// One base face's list as the registry holds it, each entry "FILE,Face" (a
+// face may be followed by scaling numbers, or missing), and whether the
+// entry's face writes Bengali.
+struct LinkList {
+    std::wstring face;
+    std::vector<std::wstring> entries;
+    std::vector<bool> bengali;
+};
+
+// The lists of the interface faces that the key has; a face it does not
+// list is left out, so that no value is added for it.
+std::vector<LinkList> ReadInterfaceLinks(Registry& registry, FontCatalog& fonts);
+
+// The file a face is registered by: the bare name from the machine's Fonts
+// key, or the full path from the user's; empty when neither names it.
+std::wstring FindRegisteredFile(Registry& registry, std::wstring_view face);
+
+// The entry the fix links a face by; empty when its file is unknown.
+std::wstring LinkEntry(std::wstring_view file, std::wstring_view face);
+
+// The entry that an earlier fix linked: the one for the face that the
+// substitute of Vrinda names now. Empty when that is Vrinda itself or unknown.
+std::wstring EarlierLinkEntry(Registry& registry);
+
+// Appends the writes of every list that changes when `earlier` gives way to `entry`.
+void AppendRelinks(std::vector<plan::Step>& steps, const std::vector<LinkList>& lists, std::wstring_view earlier,
+                   std::wstring_view entry);
+
+// The list with `earlier` taken out (only that exact entry, once) and
+// `entry` put in front of the first entry that writes Bengali, or at the
+// end, unless another entry links its face already; nothing when that
+// leaves the list as it was. Either may be empty.
+std::optional<std::vector<std::wstring>> RelinkList(const LinkList& list, std::wstring_view earlier,
+                                                    std::wstring_view entry);
