@@ -326,4 +326,81 @@ TEST_F(Repair, RestorePointsVrindaBackAndLeavesTheLabelAndSmoothing) {
     EXPECT_EQ(Label(), L"Default Font is - Likhan");
 }
 
+TEST_F(Repair, EveryVrindaFaceGoesOutOfServiceAndRestoreGivesItBack) {
+    const std::wstring boldFile = FontsFolder() + L"vrindab.ttf";
+    ASSERT_NO_FATAL_FAILURE(PlaceCopy(standIn, boldFile));
+    ASSERT_NO_FATAL_FAILURE(SetText(HKEY_LOCAL_MACHINE, kFontsKey, L"Vrinda Bold (TrueType)", L"vrindab.ttf"));
+    ASSERT_NO_FATAL_FAILURE(TypeFace(L"Likhan"));
+    Click(Control(ControlId::cmdFix));
+    const MessageBoxSeen removal = NextBox();
+    EXPECT_EQ(removal.text, kRemovalMessage);
+    PressOk(removal);
+    ASSERT_NO_FATAL_FAILURE(DeclineRestart());
+
+    for (const wchar_t* face : {L"Vrinda (TrueType)", L"Vrinda Bold (TrueType)"})
+        EXPECT_EQ(ReadRegistryValue(HKEY_LOCAL_MACHINE, kFontsKey, face), Text(L"")) << face;
+    EXPECT_EQ(Contents(L"C:\\vrindab.ttf"), Contents(standIn));
+    EXPECT_FALSE(Exists(boldFile));
+
+    // Both backups are offered back, and both faces registered again.
+    Click(Control(ControlId::cmdDef));
+    PressOk(NextBox());
+    for (const wchar_t* offered : {L"Vrinda is not in", L"Vrinda Bold is not in"}) {
+        const MessageBoxSeen offer = NextBox();
+        EXPECT_TRUE(offer.text.starts_with(offered)) << std::string(offer.text.begin(), offer.text.end());
+        Answer(offer.window, IDYES);
+    }
+    ASSERT_NO_FATAL_FAILURE(DeclineRestart());
+    EXPECT_EQ(ReadRegistryValue(HKEY_LOCAL_MACHINE, kFontsKey, L"Vrinda (TrueType)"), Text(L"Vrinda.ttf"));
+    EXPECT_EQ(ReadRegistryValue(HKEY_LOCAL_MACHINE, kFontsKey, L"Vrinda Bold (TrueType)"), Text(L"vrindab.ttf"));
+    EXPECT_EQ(Contents(fontFile), Contents(standIn));
+    EXPECT_EQ(Contents(boldFile), Contents(standIn));
+    // A copy: the backups stay.
+    EXPECT_EQ(Contents(kBackup), Contents(standIn));
+    DeleteFileW(L"C:\\vrindab.ttf");
+    DeleteFileW(boldFile.c_str());
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kFontsKey, L"Vrinda Bold (TrueType)");
+}
+
+TEST_F(Repair, ABlockedBackupIsNeitherAnnouncedNorLeftUnsaid) {
+    ASSERT_TRUE(CreateDirectoryW(kBackup, nullptr));
+    ASSERT_NO_FATAL_FAILURE(TypeFace(L"Likhan"));
+    Click(Control(ControlId::cmdFix));
+    const MessageBoxSeen removal = NextBox();
+    EXPECT_EQ(removal.text, L"Vrinda Font has Uninstalled from your computer.");
+    PressOk(removal);
+    const MessageBoxSeen truth = NextBox();
+    EXPECT_EQ(truth.title, L"Glyphor 1.0.5");
+    EXPECT_TRUE(truth.text.starts_with(L"No backup of Vrinda was made because a folder stands at C:\\Vrinda.ttf."))
+        << std::string(truth.text.begin(), truth.text.end());
+    PressOk(truth);
+    ASSERT_NO_FATAL_FAILURE(DeclineRestart());
+    // The only copy stays in the fonts folder.
+    EXPECT_EQ(Contents(fontFile), Contents(standIn));
+    RemoveDirectoryW(kBackup);
+}
+
+TEST_F(Repair, ATypedFaceThatIsNoBengaliFontIsAskedAbout) {
+    const RegistrySnapshot before = SnapshotRegistry();
+    ASSERT_NO_FATAL_FAILURE(TypeFace(L"Nosuch Font"));
+    Click(Control(ControlId::cmdFix));
+    MessageBoxSeen question = NextBox();
+    EXPECT_TRUE(question.text.starts_with(L"No font called \u201CNosuch Font\u201D is installed"));
+    Answer(question.window, IDNO);
+    EXPECT_TRUE(WaitUntil(5s, [&] { return FocusOn(ControlId::comFont); }));
+    EXPECT_EQ(OpenBoxes(), 0);
+    EXPECT_EQ(RegistryDifferences(before, SnapshotRegistry()), std::vector<std::wstring>{});
+    EXPECT_EQ(Contents(fontFile), Contents(standIn));
+
+    // Yes goes on as documented.
+    Click(Control(ControlId::cmdFix));
+    question = NextBox();
+    Answer(question.window, IDYES);
+    const MessageBoxSeen removal = NextBox();
+    EXPECT_EQ(removal.text, kRemovalMessage);
+    PressOk(removal);
+    ASSERT_NO_FATAL_FAILURE(DeclineRestart());
+    EXPECT_EQ(ReadRegistryValue(HKEY_LOCAL_MACHINE, kSubstitutesKey, L"Vrinda"), Text(L"Nosuch Font"));
+}
+
 }  // namespace
