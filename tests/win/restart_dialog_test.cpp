@@ -40,8 +40,15 @@ TEST(RestartDialog, ShowsTheShellPromptOwnedByTheWindow) {
         }
         if (answer.dialog) PostMessageW(answer.dialog, WM_COMMAND, IDNO, 0);
     });
-    mRestart::ShellRestartPrompt(owner.get()).Offer(L"Your default font has been changed to \u09B2\u09BF\u0996\u09A8.\r\n");
+    EXPECT_TRUE(mRestart::ShellRestartPrompt(owner.get())
+                    .Offer(L"Your default font has been changed to \u09B2\u09BF\u0996\u09A8.\r\n"));
     decline.join();
     ASSERT_NE(answer.dialog.load(), nullptr);
     EXPECT_EQ(answer.owner.load(), owner.get());
+}
+
+// A restart that forces every program would throw away unsaved work.
+TEST(RestartDialog, RestartsAskingProgramsAndForcingOnlyHungOnes) {
+    EXPECT_EQ(mRestart::kRestartReason & EWX_FORCE, 0u);
+    EXPECT_EQ(mRestart::kRestartReason, static_cast<DWORD>(EWX_REBOOT | EWX_FORCEIFHUNG));
 }
