@@ -18,7 +18,7 @@ bool ExpectedRefusal(const plan::Action& action, const std::vector<VrindaFace>& 
 
 }  // namespace
 
-std::optional<std::size_t> FailingStep(const plan::Plan& steps, const AppliedPlan& applied,
+std::optional<std::size_t> FindFailingStep(const plan::Plan& steps, const AppliedPlan& applied,
                                        const std::vector<VrindaFace>& faces) {
     const auto& results = applied.results;
     if (applied.stopped) {
@@ -30,7 +30,7 @@ std::optional<std::size_t> FailingStep(const plan::Plan& steps, const AppliedPla
     return std::nullopt;
 }
 
-ExitCode ExitCodeOf(const AppliedPlan& applied, std::optional<std::size_t> failing) {
+ExitCode MapExitCode(const AppliedPlan& applied, std::optional<std::size_t> failing) {
     if (failing || applied.stopped) return ExitCode::Failed;
     return applied.Changed() ? ExitCode::RestartNeeded : ExitCode::Done;
 }

@@ -22,9 +22,9 @@ enum class ExitCode : int {
 // else the first that failed. A move or delete of a file that Windows
 // protects is passed over: it fails on every Windows since Vista, and the
 // emptied registration takes the face out of service all the same.
-std::optional<std::size_t> FailingStep(const plan::Plan& steps, const AppliedPlan& applied,
+std::optional<std::size_t> FindFailingStep(const plan::Plan& steps, const AppliedPlan& applied,
                                        const std::vector<VrindaFace>& faces);
 
 // Failed when a step failed, else RestartNeeded when anything changed, else
 // Done: a run that finds everything as asked exits 0.
-ExitCode ExitCodeOf(const AppliedPlan& applied, std::optional<std::size_t> failing);
+ExitCode MapExitCode(const AppliedPlan& applied, std::optional<std::size_t> failing);

@@ -12,7 +12,7 @@ RegEntry Current(Registry& registry, RegistryRoot root, std::wstring_view path, 
 
 }  // namespace
 
-std::vector<RegEntry> ExportRows(Registry& registry, const std::vector<VrindaFace>& faces) {
+std::vector<RegEntry> ReadExportRows(Registry& registry, const std::vector<VrindaFace>& faces) {
     using namespace SubstituteSettings;
     std::vector<RegEntry> rows;
     for (const Row& row : {kSubstitute, kIEFixedFont, kIEPropFont, kFontSmoothing, kFontSmoothingType})

@@ -11,4 +11,4 @@ class Registry;
 // ones to be deleted: the substitute, Internet Explorer's and the smoothing
 // rows, each Vrinda face's registration and the interface faces' font links.
 // Imported, the .reg file puts all of them back as they were.
-std::vector<RegEntry> ExportRows(Registry& registry, const std::vector<VrindaFace>& faces);
+std::vector<RegEntry> ReadExportRows(Registry& registry, const std::vector<VrindaFace>& faces);

@@ -5,7 +5,7 @@
 
 namespace {
 
-std::wstring StateName(DefaultFontState state) {
+std::wstring NameState(DefaultFontState state) {
     switch (state) {
     case DefaultFontState::Vrinda: return L"vrinda";
     case DefaultFontState::Substituted: return L"substituted";
@@ -14,28 +14,28 @@ std::wstring StateName(DefaultFontState state) {
     return {};
 }
 
-std::wstring DefaultFace(const SystemStatus& status) {
-    return StateOf(status) == DefaultFontState::Substituted ? *status.substitute : L"Vrinda";
+std::wstring FindDefaultFace(const SystemStatus& status) {
+    return ClassifyDefaultFont(status) == DefaultFontState::Substituted ? *status.substitute : L"Vrinda";
 }
 
-std::wstring Registration(const VrindaFace& face) {
+std::wstring DescribeRegistration(const VrindaFace& face) {
     if (!face.inFontsKey) return L"not registered";
     if (face.registered.empty()) return L"out of service (registration empty)";
     return L"registered as " + face.registered;
 }
 
-std::wstring FileLine(const VrindaFace& face) {
+std::wstring DescribeFile(const VrindaFace& face) {
     if (face.fontFile.empty()) return L"file unknown";
     return L"file " + face.fontFile + (face.fileInFolder ? L": present" : L": missing") +
            (face.fileProtected ? L", protected by Windows" : L"");
 }
 
-std::wstring BackupLine(const VrindaFace& face) {
+std::wstring DescribeBackup(const VrindaFace& face) {
     if (face.backup.empty()) return L"no backup: its file is outside the Fonts folder";
     return L"backup " + face.backup + (face.backupIsFile ? L": present" : L": none");
 }
 
-std::wstring LinksLine(const FaceLinks& links) {
+std::wstring DescribeLinks(const FaceLinks& links) {
     if (!links.present) return L"no links";
     if (links.entries.empty()) return L"empty";
     return std::to_wstring(links.entries.size()) + (links.entries.size() == 1 ? L" link" : L" links") +
@@ -44,9 +44,9 @@ std::wstring LinksLine(const FaceLinks& links) {
 
 }  // namespace
 
-std::wstring DefaultFontMeaning(const SystemStatus& status) {
+std::wstring ExplainDefaultFont(const SystemStatus& status) {
     std::wstring text;
-    switch (StateOf(status)) {
+    switch (ClassifyDefaultFont(status)) {
     case DefaultFontState::Vrinda:
         text = L"Vrinda is the default Bengali font.";
         break;
@@ -59,25 +59,25 @@ std::wstring DefaultFontMeaning(const SystemStatus& status) {
                                     L"Windows keeps drawing with Vrinda.";
         break;
     }
-    if (StateOf(status) != DefaultFontState::Vrinda && status.version.FallsBackPastVrinda())
+    if (ClassifyDefaultFont(status) != DefaultFontState::Vrinda && status.version.FallsBackPastVrinda())
         text += L" On this Windows only programs that ask for Vrinda by name use it; the interface draws Bengali "
                 L"with the system's own fallback.";
     return text;
 }
 
-std::wstring StatusText(const SystemStatus& status) {
-    std::wstring text = L"Default Bengali font: " + DefaultFace(status) + L"\n";
+std::wstring FormatStatusText(const SystemStatus& status) {
+    std::wstring text = L"Default Bengali font: " + FindDefaultFace(status) + L"\n";
     text += status.substitute ? L"  FontSubstitutes\\Vrinda = \"" + *status.substitute + L"\"\n"
                               : L"  FontSubstitutes\\Vrinda is not set\n";
-    text += L"  " + DefaultFontMeaning(status) + L"\n";
+    text += L"  " + ExplainDefaultFont(status) + L"\n";
     text += L"Vrinda faces:\n";
     for (const VrindaFace& face : status.faces) {
-        text += L"  " + face.valueName + L": " + Registration(face) + L"\n";
-        text += L"    " + FileLine(face) + L"\n";
-        text += L"    " + BackupLine(face) + L"\n";
+        text += L"  " + face.valueName + L": " + DescribeRegistration(face) + L"\n";
+        text += L"    " + DescribeFile(face) + L"\n";
+        text += L"    " + DescribeBackup(face) + L"\n";
     }
     text += L"Interface-font links (FontLink\\SystemLink):\n";
-    for (const FaceLinks& links : status.links) text += L"  " + links.face + L": " + LinksLine(links) + L"\n";
+    for (const FaceLinks& links : status.links) text += L"  " + links.face + L": " + DescribeLinks(links) + L"\n";
     const WindowsVersion& v = status.version;
     text += L"Windows: " + std::to_wstring(v.major) + L"." + std::to_wstring(v.minor) + L" (build " +
             std::to_wstring(v.build) + L")\n";
@@ -88,17 +88,17 @@ std::wstring StatusText(const SystemStatus& status) {
     return text;
 }
 
-std::wstring StatusJson(const SystemStatus& status) {
+std::wstring FormatStatusJson(const SystemStatus& status) {
     JsonWriter json;
     json.BeginObject();
     json.Key(L"program").String(L"glyphor-cli");
     json.Key(L"version").String(GLYPHOR_VERSION);
     json.Key(L"default").BeginObject();
-    json.Key(L"face").String(DefaultFace(status));
+    json.Key(L"face").String(FindDefaultFace(status));
     json.Key(L"substitute");
     status.substitute ? json.String(*status.substitute) : json.Null();
-    json.Key(L"state").String(StateName(StateOf(status)));
-    json.Key(L"meaning").String(DefaultFontMeaning(status));
+    json.Key(L"state").String(NameState(ClassifyDefaultFont(status)));
+    json.Key(L"meaning").String(ExplainDefaultFont(status));
     json.EndObject();
 
     json.Key(L"vrindaFaces").BeginArray();
@@ -107,7 +107,7 @@ std::wstring StatusJson(const SystemStatus& status) {
         json.Key(L"valueName").String(face.valueName);
         json.Key(L"inFontsKey").Bool(face.inFontsKey);
         json.Key(L"registered").String(face.registered);
-        json.Key(L"inService").Bool(InService(face));
+        json.Key(L"inService").Bool(IsInService(face));
         json.Key(L"file");
         face.fontFile.empty() ? json.Null() : json.String(face.fontFile);
         json.Key(L"fileInFolder").Bool(face.fileInFolder);

@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-std::wstring JsonQuoted(std::wstring_view text) {
+std::wstring QuoteJson(std::wstring_view text) {
     std::wstring out = L"\"";
     for (const wchar_t ch : text) {
         switch (ch) {
@@ -62,14 +62,14 @@ JsonWriter& JsonWriter::EndArray() { return Close(L']'); }
 
 JsonWriter& JsonWriter::Key(std::wstring_view name) {
     BeforeValue();
-    text_ += JsonQuoted(name) + L": ";
+    text_ += QuoteJson(name) + L": ";
     afterKey_ = true;
     return *this;
 }
 
 JsonWriter& JsonWriter::String(std::wstring_view text) {
     BeforeValue();
-    text_ += JsonQuoted(text);
+    text_ += QuoteJson(text);
     return *this;
 }
 

@@ -36,4 +36,4 @@ private:
 
 // The text as a JSON string literal, quotes included. Control characters
 // are escaped; everything else, Bengali letters too, is kept as it is.
-std::wstring JsonQuoted(std::wstring_view text);
+std::wstring QuoteJson(std::wstring_view text);

@@ -46,13 +46,13 @@ public:
     int Status() {
         const SystemStatus status = ObserveStatus(s_.registry, s_.files, s_.version, s_.system.IsAdministrator(),
                                                   s_.system.IsElevatedAdministrator());
-        Out(a_.json ? StatusJson(status) : StatusText(status));
+        Out(a_.json ? FormatStatusJson(status) : FormatStatusText(status));
         return Code(ExitCode::Done);
     }
 
     int Export() {
-        const auto rows = ExportRows(s_.registry, FindVrindaFaces(s_.registry, s_.files));
-        if (!s_.system.WriteFile(a_.file, Utf16LeWithBom(RenderRegFile(rows)))) {
+        const auto rows = ReadExportRows(s_.registry, FindVrindaFaces(s_.registry, s_.files));
+        if (!s_.system.WriteFile(a_.file, EncodeUtf16LeWithBom(RenderRegFile(rows)))) {
             Error(L"Error: " + a_.file + L" could not be written.\n");
             return Code(ExitCode::Failed);
         }
@@ -104,8 +104,8 @@ public:
 
         prompts.AnswerPlannedQuestions(DecidePlannedAnswers(steps, a_.reinstallVrinda));
         const AppliedPlan applied = ApplyPlan(steps, {s_.registry, s_.files, prompts, restart, window});
-        const auto failing = FailingStep(steps, applied, faces);
-        const ExitCode code = ExitCodeOf(applied, failing);
+        const auto failing = FindFailingStep(steps, applied, faces);
+        const ExitCode code = MapExitCode(applied, failing);
         if (code == ExitCode::Failed) {
             const std::wstring what = failing ? DescribeStep(steps[*failing].action) : L"an unnamed step";
             Error(L"Error: failed at step " + std::to_wstring(failing.value_or(0) + 1) + L" of " +

@@ -18,7 +18,7 @@ bool IsVrinda(std::wstring_view face) {
 
 }  // namespace
 
-bool InService(const VrindaFace& face) { return face.inFontsKey && !face.registered.empty(); }
+bool IsInService(const VrindaFace& face) { return face.inFontsKey && !face.registered.empty(); }
 
 SystemStatus ObserveStatus(Registry& registry, FontFiles& files, const WindowsVersion& version, bool administrator,
                            bool elevated) {
@@ -42,8 +42,8 @@ SystemStatus ObserveStatus(Registry& registry, FontFiles& files, const WindowsVe
     return status;
 }
 
-DefaultFontState StateOf(const SystemStatus& status) {
+DefaultFontState ClassifyDefaultFont(const SystemStatus& status) {
     if (!status.substitute || status.substitute->empty() || IsVrinda(*status.substitute)) return DefaultFontState::Vrinda;
-    return std::any_of(status.faces.begin(), status.faces.end(), InService) ? DefaultFontState::Inactive
+    return std::any_of(status.faces.begin(), status.faces.end(), IsInService) ? DefaultFontState::Inactive
                                                                               : DefaultFontState::Substituted;
 }

@@ -36,7 +36,7 @@ enum class DefaultFontState {
 SystemStatus ObserveStatus(Registry& registry, FontFiles& files, const WindowsVersion& version, bool administrator,
                            bool elevated);
 
-DefaultFontState StateOf(const SystemStatus& status);
+DefaultFontState ClassifyDefaultFont(const SystemStatus& status);
 
 // The face a Fonts-key registration still loads at the next start.
-bool InService(const VrindaFace& face);
+bool IsInService(const VrindaFace& face);

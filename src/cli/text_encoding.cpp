@@ -54,21 +54,21 @@ void AppendUtf16Le(std::string& out, char32_t code) {
 
 }  // namespace
 
-std::string Utf8FromWide(std::wstring_view text) {
+std::string EncodeUtf8(std::wstring_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) AppendUtf8(out, NextCodePoint(text, at));
     return out;
 }
 
-std::string Utf16LeWithBom(std::wstring_view text) {
+std::string EncodeUtf16LeWithBom(std::wstring_view text) {
     std::string out = "\xFF\xFE";
     out.reserve(2 + text.size() * 2);
     for (std::size_t at = 0; at < text.size();) AppendUtf16Le(out, NextCodePoint(text, at));
     return out;
 }
 
-std::wstring WithCrLf(std::wstring_view text) {
+std::wstring EndLinesWithCrLf(std::wstring_view text) {
     std::wstring out;
     out.reserve(text.size() + text.size() / 16);
     for (std::size_t i = 0; i < text.size(); ++i) {

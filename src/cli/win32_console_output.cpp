@@ -36,10 +36,10 @@ Win32ConsoleOutput::Win32ConsoleOutput()
 void Win32ConsoleOutput::Write(ConsoleStream stream, std::wstring_view text) {
     const HANDLE handle = stream == ConsoleStream::Out ? out_ : error_;
     if (!handle || handle == INVALID_HANDLE_VALUE) return;
-    const std::wstring lines = WithCrLf(text);
+    const std::wstring lines = EndLinesWithCrLf(text);
     DWORD mode = 0;
     if (GetConsoleMode(handle, &mode))
         WriteToConsole(handle, lines);
     else
-        WriteBytes(handle, Utf8FromWide(lines));
+        WriteBytes(handle, EncodeUtf8(lines));
 }

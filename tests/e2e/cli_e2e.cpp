@@ -140,8 +140,8 @@ TEST_F(Console, DryRunChangesNothing) {
 TEST_F(Console, ABengaliFaceNameSurvivesThePipes) {
     const ConsoleRun run = RunConsole({L"fix", kBengaliFace, L"--force", L"--dry-run"});
     EXPECT_EQ(run.code, 0u);
-    EXPECT_TRUE(Has(run.out, "\"Vrinda\"=\"" + Utf8(kBengaliFace) + "\"\r\n")) << run.out;
-    EXPECT_TRUE(Has(run.error, "No font called \xE2\x80\x9C" + Utf8(kBengaliFace) + "\xE2\x80\x9D is installed"))
+    EXPECT_TRUE(Has(run.out, "\"Vrinda\"=\"" + ToUtf8(kBengaliFace) + "\"\r\n")) << run.out;
+    EXPECT_TRUE(Has(run.error, "No font called \xE2\x80\x9C" + ToUtf8(kBengaliFace) + "\xE2\x80\x9D is installed"))
         << run.error;
 }
 

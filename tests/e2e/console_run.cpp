@@ -118,7 +118,7 @@ ConsoleRun StalledConsole::Finish() {
     return run;
 }
 
-std::string Utf8(const std::wstring& text) {
+std::string ToUtf8(const std::wstring& text) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
                                          nullptr);
     std::string bytes(size, '\0');

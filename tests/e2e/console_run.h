@@ -41,6 +41,6 @@ private:
 };
 
 // UTF-8 bytes of a wide text, to look for in what the program wrote.
-std::string Utf8(const std::wstring& text);
+std::string ToUtf8(const std::wstring& text);
 
 }  // namespace driver

@@ -5,6 +5,7 @@
 #include "cli/format_status.h"
 #include "cli/system_status.h"
 #include "cli/text_encoding.h"
+#include "repair/font_links.h"
 #include "cli_fakes.h"
 
 namespace {
@@ -160,7 +161,7 @@ TEST_F(Cli, ExportWritesEveryRowAsRegeditReadsItAbsentOnesAsDeletions) {
         L"\"Tahoma\"=hex(7):61,00,2c,00,42,00,00,00,00,00\r\n"
         L"\"Microsoft Sans Serif\"=-\r\n"
         L"\"MS Shell Dlg 2\"=-\r\n";
-    EXPECT_EQ(bytes, Utf16LeWithBom(expected));
+    EXPECT_EQ(bytes, EncodeUtf16LeWithBom(expected));
     EXPECT_EQ(console.error, L"");
 
     system.refuseWrites = true;
@@ -217,4 +218,25 @@ TEST_F(Cli, StatusSaysWhetherTheCallerMayFix) {
         ASSERT_EQ(Command({L"status"}), 0);
         EXPECT_TRUE(console.out.ends_with(line)) << testing::PrintToString(console.out);
     }
+}
+
+// A start-up script runs the fix at every boot: on Windows 10 the link into
+// the interface fonts is made once, and the export holds it.
+TEST_F(Cli, OnWindows10TheLinkIsMadeOnceAndExported) {
+    version = {10, 0, 19045};
+    Register(L"Likhan (TrueType)", L"LikhanNormal.ttf");
+    registry.Put(RegistryRoot::LocalMachine, kSystemLinkPath, L"Tahoma", mRegistry::MultiStringValue({L"a,B"}));
+
+    ASSERT_EQ(Command({L"fix", L"Likhan"}), 3010) << testing::PrintToString(console.error);
+    EXPECT_EQ(mRegistry::QueryValueStrings(*registry.Find(RegistryRoot::LocalMachine, kSystemLinkPath, L"Tahoma")),
+              (std::vector<std::wstring>{L"a,B", L"LikhanNormal.ttf,Likhan"}));
+    EXPECT_EQ(Command({L"fix", L"Likhan"}), 0) << testing::PrintToString(console.error);
+
+    ASSERT_EQ(Command({L"export", L"after.reg"}), 0);
+    EXPECT_NE(system.written[L"after.reg"].find(EncodeUtf16LeWithBom(L"\"Tahoma\"=hex(7):61,00,2c,00,42,00,00,00,4c,00").substr(2)),
+              std::string::npos);
+
+    EXPECT_EQ(Command({L"restore"}), 3010);
+    EXPECT_EQ(mRegistry::QueryValueStrings(*registry.Find(RegistryRoot::LocalMachine, kSystemLinkPath, L"Tahoma")),
+              std::vector<std::wstring>{L"a,B"});
 }

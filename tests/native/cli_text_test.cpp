@@ -23,14 +23,14 @@ TEST(CliText, EncodesUtf8AndUtf16WithoutLosingALetter) {
         {std::wstring{wchar_t(0xD800), L'x'}, "\xEF\xBF\xBDx", std::string("\xFD\xFFx\0", 4)},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Utf8FromWide(c.text), c.utf8) << testing::PrintToString(c.text);
-        EXPECT_EQ(Utf16LeWithBom(c.text), "\xFF\xFE" + c.utf16) << testing::PrintToString(c.text);
+        EXPECT_EQ(EncodeUtf8(c.text), c.utf8) << testing::PrintToString(c.text);
+        EXPECT_EQ(EncodeUtf16LeWithBom(c.text), "\xFF\xFE" + c.utf16) << testing::PrintToString(c.text);
     }
 }
 
 TEST(CliText, EveryLineEndBecomesCrLfOnce) {
-    EXPECT_EQ(WithCrLf(L"a\nb\r\nc\n\n"), L"a\r\nb\r\nc\r\n\r\n");
-    EXPECT_EQ(WithCrLf(L"\n"), L"\r\n");
+    EXPECT_EQ(EndLinesWithCrLf(L"a\nb\r\nc\n\n"), L"a\r\nb\r\nc\r\n\r\n");
+    EXPECT_EQ(EndLinesWithCrLf(L"\n"), L"\r\n");
 }
 
 TEST(CliText, JsonQuotesEscapeWhatJsonForbidsAndKeepEveryLetter) {
@@ -42,7 +42,7 @@ TEST(CliText, JsonQuotesEscapeWhatJsonForbidsAndKeepEveryLetter) {
         {std::wstring{L'x', wchar_t(1), wchar_t(0x1F)}, L"\"x\\u0001\\u001f\""},
         {L"\u09B2\u09BF\u0996\u09A8", L"\"\u09B2\u09BF\u0996\u09A8\""},
     };
-    for (const auto& [text, quoted] : cases) EXPECT_EQ(JsonQuoted(text), quoted);
+    for (const auto& [text, quoted] : cases) EXPECT_EQ(QuoteJson(text), quoted);
 }
 
 TEST(CliText, JsonWriterPutsCommasAndIndentsWhereTheyBelong) {
