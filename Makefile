@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 PRESETS := native win64 win32
 
-.PHONY: all build test run bench fuzz screenshot bootstrap clean
+.PHONY: all build test run bench fuzz screenshot dist bootstrap clean
 
 all: build
 
@@ -23,6 +23,10 @@ fuzz: bootstrap
 
 bench: bootstrap
 	@cmake --preset win64 >/dev/null && cmake --build --preset win64 --target startup_bench about_cpu_bench && scripts/bench
+
+# The release zip, SHA256SUMS and the winget and Scoop manifests, in build/dist.
+dist: bootstrap
+	@scripts/dist
 
 run: build
 	@scripts/run-glyphor

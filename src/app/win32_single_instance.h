@@ -1,13 +1,4 @@
 #pragma once
 
-#include "platform/unique_handle.h"
-
-// A named mutex held for the life of the process tells a later start that
-// this program already runs in the session.
-class SingleInstance {
-public:
-    bool AnotherInstanceRunning();
-
-private:
-    unique_handle mutex_;
-};
+// The guard is shared with the console program, so it lives in platform.
+#include "platform/win32_single_instance.h"

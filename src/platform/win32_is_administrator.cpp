@@ -40,4 +40,14 @@ bool IsAdministrator() {
     return GroupsIncludeAdministrators(*reinterpret_cast<const TOKEN_GROUPS*>(buffer.data()));
 }
 
+bool IsElevatedAdministrator() {
+    SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
+    unique_sid administrators;
+    if (!AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0,
+                                  0, 0, 0, administrators.put()))
+        return false;
+    BOOL member = FALSE;
+    return CheckTokenMembership(nullptr, administrators.get(), &member) && member;
+}
+
 }  // namespace mAPIs

@@ -13,4 +13,8 @@ bool GroupsIncludeAdministrators(const TOKEN_GROUPS& groups);
 // lists the Administrators group. False on every failure.
 bool IsAdministrator();
 
+// Whether the Administrators group is enabled in the effective token. An
+// administrator's unelevated token lists it deny-only; HKLM writes then fail.
+bool IsElevatedAdministrator();
+
 }  // namespace mAPIs

@@ -1,0 +1,96 @@
+#include "cli/cli_arguments.h"
+
+#include <algorithm>
+#include <cwctype>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+std::wstring Folded(std::wstring_view text) {
+    std::wstring folded(text);
+    for (auto& ch : folded) ch = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch)));
+    return folded;
+}
+
+struct CommandSpec {
+    std::wstring_view name;
+    CliCommand command;
+    std::wstring_view operand;  // what the one positional argument is; empty for none
+    std::vector<std::wstring_view> options;
+};
+
+const std::vector<CommandSpec>& Commands() {
+    static const std::vector<CommandSpec> commands = {
+        {L"list", CliCommand::List, {}, {L"--json"}},
+        {L"status", CliCommand::Status, {}, {L"--json"}},
+        {L"fix", CliCommand::Fix, L"the name of a font face", {L"--ie", L"--smoothing", L"--force", L"--dry-run"}},
+        {L"restore", CliCommand::Restore, {}, {L"--ie", L"--reinstall-vrinda", L"--dry-run"}},
+        {L"export", CliCommand::Export, L"the .reg file to write", {}},
+    };
+    return commands;
+}
+
+void SetOption(CliArguments& arguments, std::wstring_view option) {
+    if (option == L"--json") arguments.json = true;
+    if (option == L"--ie") arguments.internetExplorer = true;
+    if (option == L"--smoothing") arguments.smoothing = true;
+    if (option == L"--force") arguments.force = true;
+    if (option == L"--dry-run") arguments.dryRun = true;
+    if (option == L"--reinstall-vrinda") arguments.reinstallVrinda = true;
+}
+
+ParsedArguments Refused(std::wstring reason) { return {std::nullopt, std::move(reason)}; }
+
+bool IsOption(std::wstring_view argument) { return argument.size() > 1 && argument.front() == L'-'; }
+
+}  // namespace
+
+ParsedArguments ParseCliArguments(std::span<const std::wstring> arguments) {
+    const auto only = [](CliCommand command) {
+        CliArguments parsed;
+        parsed.command = command;
+        return ParsedArguments{parsed, {}};
+    };
+    for (const std::wstring& argument : arguments) {
+        if (argument == L"--") break;
+        const std::wstring option = Folded(argument);
+        if (option == L"--help" || option == L"-h" || option == L"/?") return only(CliCommand::Help);
+        if (option == L"--version") return only(CliCommand::Version);
+    }
+    if (arguments.empty()) return Refused(L"no command given");
+
+    const std::wstring name = Folded(arguments.front());
+    const auto spec = std::find_if(Commands().begin(), Commands().end(),
+                                   [&](const CommandSpec& command) { return command.name == name; });
+    if (spec == Commands().end()) return Refused(L"unknown command \u201C" + arguments.front() + L"\u201D");
+
+    CliArguments parsed;
+    parsed.command = spec->command;
+    std::vector<std::wstring> operands;
+    bool optionsEnded = false;
+    for (const std::wstring& argument : arguments.subspan(1)) {
+        if (!optionsEnded && argument == L"--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || !IsOption(argument)) {
+            operands.push_back(argument);
+            continue;
+        }
+        const std::wstring option = Folded(argument);
+        if (std::find(spec->options.begin(), spec->options.end(), option) == spec->options.end())
+            return Refused(L"unknown option \u201C" + argument + L"\u201D for " + std::wstring(spec->name));
+        SetOption(parsed, option);
+    }
+
+    if (spec->operand.empty()) {
+        if (!operands.empty()) return Refused(L"unexpected argument \u201C" + operands.front() + L"\u201D");
+        return {parsed, {}};
+    }
+    if (operands.empty()) return Refused(std::wstring(spec->name) + L" needs " + std::wstring(spec->operand));
+    if (operands.size() > 1)
+        return Refused(L"unexpected argument \u201C" + operands[1] + L"\u201D (quote a name that has blanks)");
+    (parsed.command == CliCommand::Fix ? parsed.face : parsed.file) = operands.front();
+    return {parsed, {}};
+}

@@ -1,0 +1,150 @@
+#include "cli/run_cli.h"
+
+#include "cli/cli_arguments.h"
+#include "cli/cli_usage.h"
+#include "cli/console_output.h"
+#include "cli/console_prompts.h"
+#include "cli/console_system.h"
+#include "cli/console_window.h"
+#include "cli/describe_step.h"
+#include "cli/exit_code.h"
+#include "cli/export_rows.h"
+#include "cli/format_status.h"
+#include "cli/json_writer.h"
+#include "cli/plan_answers.h"
+#include "cli/recorded_restart.h"
+#include "cli/system_status.h"
+#include "cli/text_encoding.h"
+#include "common/identity.h"
+#include "common/text.h"
+#include "repair/apply_plan.h"
+#include "repair/fix_default_font.h"
+#include "repair/render_plan.h"
+#include "repair/restore_default_font.h"
+
+namespace {
+
+int Code(ExitCode code) { return static_cast<int>(code); }
+
+class CliRun {
+public:
+    CliRun(const CliArguments& arguments, CliServices& services) : a_(arguments), s_(services) {}
+
+    int List() {
+        const std::vector<std::wstring> families = s_.system.BengaliFamilies();
+        if (a_.json) {
+            JsonWriter json;
+            json.BeginArray();
+            for (const std::wstring& family : families) json.String(family);
+            Out(json.EndArray().Text());
+        } else {
+            for (const std::wstring& family : families) Out(family + L"\n");
+        }
+        return Code(ExitCode::Done);
+    }
+
+    int Status() {
+        const SystemStatus status = ObserveStatus(s_.registry, s_.files, s_.version, s_.system.IsAdministrator(),
+                                                  s_.system.IsElevatedAdministrator());
+        Out(a_.json ? FormatStatusJson(status) : FormatStatusText(status));
+        return Code(ExitCode::Done);
+    }
+
+    int Export() {
+        const auto rows = ReadExportRows(s_.registry, FindVrindaFaces(s_.registry, s_.files));
+        if (!s_.system.WriteFile(a_.file, EncodeUtf16LeWithBom(RenderRegFile(rows)))) {
+            Error(L"Error: " + a_.file + L" could not be written.\n");
+            return Code(ExitCode::Failed);
+        }
+        Out(L"Saved " + std::to_wstring(rows.size()) + L" values to " + a_.file +
+            L"; import it with regedit to put them back.\n");
+        return Code(ExitCode::Done);
+    }
+
+    int Repair() {
+        if (!a_.dryRun) {
+            if (!s_.system.IsElevatedAdministrator()) {
+                Error(L"Error: changing the default font needs an elevated administrator; run glyphor-cli from an "
+                      L"elevated prompt or as the system account.\n");
+                return Code(ExitCode::AccessDenied);
+            }
+            if (s_.system.AnotherRunHoldsGuard()) {
+                Error(L"Error: Glyphor is already running. Close its window, or wait for the other run to end, "
+                      L"then try again.\n");
+                return Code(ExitCode::Failed);
+            }
+        }
+
+        ConsolePrompts prompts(s_.out);
+        ConsoleWindowControls window(s_.out, a_.face, a_.internetExplorer, a_.smoothing);
+        RecordedRestart restart;
+        const RepairServices services{s_.registry, s_.files, s_.fonts, prompts, restart, s_.version};
+        plan::Plan steps;
+        std::vector<VrindaFace> faces;
+        if (a_.command == CliCommand::Fix) {
+            prompts.AnswerEveryQuestion(a_.force ? ConsoleAnswer{true, L"--force was given"}
+                                                 : ConsoleAnswer{false, L"give --force to go ahead all the same"});
+            if (CheckFaceChoice(a_.face, s_.fonts, prompts) != FaceCheck::Accepted) {
+                Error(L"Nothing was changed.\n");
+                return Code(ExitCode::Failed);
+            }
+            FixFacts facts = ObserveFix(services, TrimBlanks(a_.face));
+            steps = PlanFix(facts, {a_.face, a_.internetExplorer, a_.smoothing});
+            faces = std::move(facts.faces);
+        } else {
+            RestoreFacts facts = ObserveRestore(services);
+            steps = PlanRestore(facts, {a_.internetExplorer});
+            faces = std::move(facts.faces);
+        }
+
+        if (a_.dryRun) {
+            Out(RenderPlan(steps));
+            return Code(ExitCode::Done);
+        }
+
+        prompts.AnswerPlannedQuestions(DecidePlannedAnswers(steps, a_.reinstallVrinda));
+        const AppliedPlan applied = ApplyPlan(steps, {s_.registry, s_.files, prompts, restart, window});
+        const auto failing = FindFailingStep(steps, applied, faces);
+        const ExitCode code = MapExitCode(applied, failing);
+        if (code == ExitCode::Failed) {
+            const std::wstring what = failing ? DescribeStep(steps[*failing].action) : L"an unnamed step";
+            Error(L"Error: failed at step " + std::to_wstring(failing.value_or(0) + 1) + L" of " +
+                  std::to_wstring(steps.size()) + L": " + what + L"\n");
+        } else if (code == ExitCode::RestartNeeded) {
+            Out(restart.text + L"Restart Windows to apply the change.\n");
+        } else {
+            Out(L"Nothing to change: everything already is as asked.\n");
+        }
+        return Code(code);
+    }
+
+private:
+    void Out(const std::wstring& text) { s_.out.Write(ConsoleStream::Out, text); }
+    void Error(const std::wstring& text) { s_.out.Write(ConsoleStream::Error, text); }
+
+    const CliArguments& a_;
+    CliServices& s_;
+};
+
+}  // namespace
+
+int RunCli(std::span<const std::wstring> arguments, CliServices services) {
+    const ParsedArguments parsed = ParseCliArguments(arguments);
+    if (!parsed.arguments) {
+        services.out.Write(ConsoleStream::Error, L"glyphor-cli: " + parsed.reason + L"\n\n" + std::wstring(kCliUsage));
+        return Code(ExitCode::Usage);
+    }
+    CliRun run(*parsed.arguments, services);
+    switch (parsed.arguments->command) {
+    case CliCommand::Help: services.out.Write(ConsoleStream::Out, kCliUsage); return Code(ExitCode::Done);
+    case CliCommand::Version:
+        services.out.Write(ConsoleStream::Out, L"glyphor-cli " GLYPHOR_VERSION L"\n");
+        return Code(ExitCode::Done);
+    case CliCommand::List: return run.List();
+    case CliCommand::Status: return run.Status();
+    case CliCommand::Export: return run.Export();
+    case CliCommand::Fix:
+    case CliCommand::Restore: return run.Repair();
+    }
+    return Code(ExitCode::Usage);
+}

@@ -1,0 +1,49 @@
+#include "cli/system_status.h"
+
+#include <algorithm>
+#include <cwctype>
+
+#include "platform/registry_access.h"
+#include "repair/font_links.h"
+#include "repair/substitute_settings.h"
+
+namespace {
+
+bool IsVrinda(std::wstring_view face) {
+    constexpr std::wstring_view kVrinda = L"Vrinda";
+    return face.size() == kVrinda.size() && std::equal(face.begin(), face.end(), kVrinda.begin(), [](wchar_t a, wchar_t b) {
+               return std::towlower(static_cast<wint_t>(a)) == std::towlower(static_cast<wint_t>(b));
+           });
+}
+
+}  // namespace
+
+bool IsInService(const VrindaFace& face) { return face.inFontsKey && !face.registered.empty(); }
+
+SystemStatus ObserveStatus(Registry& registry, FontFiles& files, const WindowsVersion& version, bool administrator,
+                           bool elevated) {
+    using SubstituteSettings::kSubstitute;
+    SystemStatus status;
+    if (const auto value = registry.Query(kSubstitute.root, kSubstitute.path, kSubstitute.name))
+        status.substitute = mRegistry::QueryValueText(*value);
+    status.faces = FindVrindaFaces(registry, files);
+    for (const std::wstring_view face : kInterfaceFaces) {
+        FaceLinks links;
+        links.face = face;
+        if (const auto value = registry.Query(RegistryRoot::LocalMachine, kSystemLinkPath, face)) {
+            links.present = true;
+            links.entries = mRegistry::QueryValueStrings(*value);
+        }
+        status.links.push_back(std::move(links));
+    }
+    status.version = version;
+    status.administrator = administrator;
+    status.elevated = elevated;
+    return status;
+}
+
+DefaultFontState ClassifyDefaultFont(const SystemStatus& status) {
+    if (!status.substitute || status.substitute->empty() || IsVrinda(*status.substitute)) return DefaultFontState::Vrinda;
+    return std::any_of(status.faces.begin(), status.faces.end(), IsInService) ? DefaultFontState::Inactive
+                                                                              : DefaultFontState::Substituted;
+}

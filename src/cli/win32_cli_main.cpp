@@ -1,0 +1,25 @@
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/run_cli.h"
+#include "cli/win32_console_output.h"
+#include "cli/win32_console_system.h"
+#include "fonts/win32_font_catalog.h"
+#include "platform/win32_font_files.h"
+#include "platform/win32_registry.h"
+#include "platform/win32_windows_version.h"
+
+int wmain(int argc, wchar_t** argv) {
+    // Run elevated by deployment engines: never load a DLL from the current directory.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+
+    const std::vector<std::wstring> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    Win32Registry registry;
+    Win32FontFiles files;
+    Win32FontCatalog fonts;
+    Win32ConsoleSystem system;
+    Win32ConsoleOutput out;
+    return RunCli(arguments, {registry, files, fonts, system, out, ReadWindowsVersion()});
+}

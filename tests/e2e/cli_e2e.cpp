@@ -1,0 +1,243 @@
+// glyphor-cli.exe run as a script runs it, against the prefix's registry,
+// fonts folder and drive C:, and next to the window.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/control_ids.h"
+#include "console_run.h"
+#include "driver.h"
+#include "prefix_fonts.h"
+#include "registry_snapshot.h"
+
+using namespace driver;
+
+namespace {
+
+constexpr wchar_t kBackup[] = L"C:\\Vrinda.ttf";
+constexpr wchar_t kFontsKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+constexpr wchar_t kSubstitutesKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes";
+constexpr wchar_t kInternetExplorerKey[] = L"Software\\Microsoft\\Internet Explorer\\International";
+constexpr wchar_t kGuard[] = L"Global\\Orrinel.Glyphor.SingleInstance";
+// লিখন, Likhan written in Bengali.
+const std::wstring kBengaliFace = L"\u09B2\u09BF\u0996\u09A8";
+
+std::string Contents(const std::wstring& path) {
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    if (!file) return "(missing)";
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+std::set<std::wstring> FontsFolderFiles() {
+    std::set<std::wstring> names;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(FontsFolder())))
+        names.insert(entry.path().filename().wstring() + L" " + std::to_wstring(entry.file_size()));
+    return names;
+}
+
+// Vrinda in the fonts folder and registered as Windows registers it, no
+// backup, and none of the values a fix writes.
+class Console : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(ResetMachine()); }
+
+    void ResetMachine() {
+        DeleteFileW(kBackup);
+        // The prefix's files are hard links shared with other runs: replaced, never written over.
+        DeleteFileW(fontFile.c_str());
+        ASSERT_TRUE(CopyFileW(standIn.c_str(), fontFile.c_str(), TRUE)) << GetLastError();
+        const std::wstring registration = L"Vrinda.ttf";
+        ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, kFontsKey, L"Vrinda (TrueType)", REG_SZ, registration.c_str(),
+                                  static_cast<DWORD>((registration.size() + 1) * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSubstitutesKey, L"Vrinda");
+        RegDeleteTreeW(HKEY_CURRENT_USER, kInternetExplorerKey);
+        RegDeleteTreeW(HKEY_USERS, L".DEFAULT\\Control Panel");
+    }
+
+    std::optional<RegistryValue> Substitute() const {
+        return ReadRegistryValue(HKEY_LOCAL_MACHINE, kSubstitutesKey, L"Vrinda");
+    }
+
+    // The export of this moment, as the file's bytes.
+    std::string Export(const std::wstring& name) const {
+        const std::wstring path = ArtefactPath(name);
+        const ConsoleRun run = RunConsole({L"export", path});
+        EXPECT_EQ(run.code, 0u) << run.error;
+        return Contents(path);
+    }
+
+    const std::wstring standIn = BuildPath(L"tests/win/vrinda-standin.ttf");
+    const std::wstring fontFile = FontsFolder() + L"\\Vrinda.ttf";
+};
+
+TEST_F(Console, EachCommandPrintsAndExitsAsAScriptExpects) {
+    struct Case {
+        std::vector<std::wstring> line;
+        DWORD code;
+        std::string out;    // a part of standard output
+        std::string error;  // a part of standard error; empty: nothing at all
+    };
+    const Case cases[] = {
+        {{L"--version"}, 0, "glyphor-cli 1.0.5\r\n", ""},
+        {{L"--help"}, 0, "Usage:\r\n  glyphor-cli list [--json]\r\n", ""},
+        {{L"frobnicate"}, 2, "", "glyphor-cli: unknown command \xE2\x80\x9C" "frobnicate\xE2\x80\x9D\r\n\r\nUsage:"},
+        {{L"fix"}, 2, "", "glyphor-cli: fix needs the name of a font face\r\n"},
+        {{L"list"}, 0, "Likhan\r\n", ""},
+        {{L"status"}, 0, "Default Bengali font: Vrinda\r\n", ""},
+        {{L"status"}, 0, "  Vrinda (TrueType): registered as Vrinda.ttf\r\n", ""},
+        {{L"fix", L"Likhann"}, 1, "", "No: give --force to go ahead all the same\r\nNothing was changed.\r\n"},
+        {{L"fix", L"Likhan"}, 3010, "Default Font is - Likhan\r\n", ""},
+        {{L"fix", L"Likhan"}, 0, "Nothing to change: everything already is as asked.\r\n", ""},
+        {{L"status"}, 0, "Default Bengali font: Likhan\r\n", ""},
+        {{L"status"}, 0, "    backup C:\\Vrinda.ttf: present\r\n", ""},
+        {{L"restore"}, 3010, "Please Install Vrinda & then Press OK\r\n", "No: give --reinstall-vrinda"},
+        {{L"restore", L"--reinstall-vrinda"}, 3010, "", "Yes: --reinstall-vrinda was given\r\n"},
+        {{L"status"}, 0, "  Vrinda (TrueType): registered as Vrinda.ttf\r\n", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.line));
+        const ConsoleRun run = RunConsole(c.line);
+        EXPECT_EQ(run.code, c.code) << run.out << run.error;
+        EXPECT_TRUE(Has(run.out, c.out)) << run.out;
+        if (c.error.empty()) {
+            EXPECT_EQ(run.error, "");
+        } else {
+            EXPECT_TRUE(Has(run.error, c.error)) << run.error;
+        }
+    }
+    EXPECT_EQ(Contents(fontFile), Contents(standIn));
+    EXPECT_EQ(Contents(kBackup), Contents(standIn));
+}
+
+TEST_F(Console, DryRunChangesNothing) {
+    const RegistrySnapshot before = SnapshotRegistry();
+    const auto files = FontsFolderFiles();
+    for (const std::vector<std::wstring>& line :
+         {std::vector<std::wstring>{L"fix", L"Likhan", L"--ie", L"--smoothing", L"--dry-run"},
+          std::vector<std::wstring>{L"restore", L"--ie", L"--reinstall-vrinda", L"--dry-run"}}) {
+        const ConsoleRun run = RunConsole(line);
+        EXPECT_EQ(run.code, 0u) << run.error;
+        EXPECT_TRUE(run.out.starts_with("Windows Registry Editor Version 5.00\r\n")) << run.out;
+    }
+    EXPECT_TRUE(Has(RunConsole({L"fix", L"Likhan", L"--dry-run"}).out,
+                    "\"Vrinda\"=\"Likhan\"\r\n\r\n; Other steps, in order:\r\n")) << "the plan's .reg, then its other steps";
+    EXPECT_EQ(RegistryDifferences(before, SnapshotRegistry()), std::vector<std::wstring>{});
+    EXPECT_EQ(FontsFolderFiles(), files);
+    EXPECT_EQ(Contents(fontFile), Contents(standIn));
+    EXPECT_FALSE(Exists(kBackup));
+}
+
+TEST_F(Console, ABengaliFaceNameSurvivesThePipes) {
+    const ConsoleRun run = RunConsole({L"fix", kBengaliFace, L"--force", L"--dry-run"});
+    EXPECT_EQ(run.code, 0u);
+    EXPECT_TRUE(Has(run.out, "\"Vrinda\"=\"" + ToUtf8(kBengaliFace) + "\"\r\n")) << run.out;
+    EXPECT_TRUE(Has(run.error, "No font called \xE2\x80\x9C" + ToUtf8(kBengaliFace) + "\xE2\x80\x9D is installed"))
+        << run.error;
+}
+
+// Imported by regedit, the export puts back every value as it was.
+TEST_F(Console, TheExportIsABackupRegeditImports) {
+    ASSERT_EQ(RunConsole({L"fix", L"Likhan", L"--ie", L"--smoothing"}).code, 3010u);
+    const std::wstring backup = ArtefactPath(L"fixed.reg");
+    ASSERT_EQ(RunConsole({L"export", backup}).code, 0u);
+    const std::string bytes = Contents(backup);
+    ASSERT_TRUE(bytes.starts_with(std::string("\xFF\xFEW\0i\0n\0", 8))) << "UTF-16LE with its byte-order mark";
+
+    const RegistrySnapshot fixed = SnapshotRegistry();
+    ASSERT_EQ(RunConsole({L"restore", L"--ie"}).code, 3010u);
+    ASSERT_NE(RegistryDifferences(fixed, SnapshotRegistry()), std::vector<std::wstring>{});
+
+    std::wstring command = L"regedit.exe /S \"" + backup + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info));
+    CloseHandle(info.hThread);
+    unique_handle process(info.hProcess);
+    ASSERT_EQ(WaitForSingleObject(process.get(), 30000), WAIT_OBJECT_0);
+    EXPECT_EQ(RegistryDifferences(fixed, SnapshotRegistry()), std::vector<std::wstring>{});
+}
+
+// The same choices made in the window and on the command line, each from
+// the same machine, leave the same registry and the same files behind.
+TEST_F(Console, FixWritesExactlyWhatTheWindowsFixWrites) {
+    std::vector<std::wstring> windowChanges;
+    std::string windowExport;
+    {
+        StartedGlyphor glyphor;
+        ASSERT_NE(glyphor.window, nullptr);
+        const RegistrySnapshot before = SnapshotRegistry();
+        const std::wstring face = L"Likhan";
+        SendMessageW(ChildById(glyphor.window, ControlId::comFont), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(face.c_str()));
+        SendMessageW(ChildById(glyphor.window, ControlId::chkIE), BM_CLICK, 0, 0);
+        ASSERT_EQ(SendMessageW(ChildById(glyphor.window, ControlId::chkFS), BM_GETCHECK, 0, 0), BST_CHECKED);
+        Click(ChildById(glyphor.window, ControlId::cmdFix));
+        // Wine's restart prompt comes last; Yes would end the session.
+        for (MessageBoxSeen box = WaitForMessageBox(glyphor.program.pid());; box = WaitForMessageBox(glyphor.program.pid())) {
+            ASSERT_NE(box.window, nullptr) << "no restart prompt came";
+            if (box.title == L"Restart") {
+                Answer(box.window, IDNO);
+                break;
+            }
+            Answer(box.window, IDOK);
+        }
+        windowChanges = RegistryDifferences(before, SnapshotRegistry());
+        windowExport = Export(L"after-window.reg");
+    }
+    const std::string windowBackup = Contents(kBackup);
+    const bool windowLeftFont = Exists(fontFile);
+
+    ASSERT_NO_FATAL_FAILURE(ResetMachine());
+    const RegistrySnapshot before = SnapshotRegistry();
+    const ConsoleRun run = RunConsole({L"fix", L"Likhan", L"--ie", L"--smoothing"});
+    EXPECT_EQ(run.code, 3010u) << run.error;
+    EXPECT_EQ(RegistryDifferences(before, SnapshotRegistry()), windowChanges);
+    EXPECT_EQ(Export(L"after-console.reg"), windowExport);
+    EXPECT_EQ(Contents(kBackup), windowBackup);
+    EXPECT_EQ(Exists(fontFile), windowLeftFont);
+    EXPECT_FALSE(windowChanges.empty());
+}
+
+TEST_F(Console, RefusesToFixWhileTheWindowRuns) {
+    StartedGlyphor glyphor;
+    ASSERT_NE(glyphor.window, nullptr);
+    const ConsoleRun run = RunConsole({L"fix", L"Likhan"});
+    EXPECT_EQ(run.code, 1u);
+    EXPECT_TRUE(Has(run.error, "Error: Glyphor is already running.")) << run.error;
+    EXPECT_FALSE(Substitute());
+    // What only reads goes on.
+    EXPECT_EQ(RunConsole({L"status"}).code, 0u);
+}
+
+TEST_F(Console, TheWindowRefusesWhileAConsoleRunFixes) {
+    StalledConsole console({L"fix", L"Likhan"});
+    ASSERT_TRUE(WaitUntil(20s, [] {
+        unique_handle guard(OpenMutexW(SYNCHRONIZE, FALSE, kGuard));
+        return static_cast<bool>(guard);
+    })) << "the console run never took the guard";
+
+    Program window(BuildPath(L"glyphor.exe"));
+    const MessageBoxSeen box = WaitForMessageBox(window.pid());
+    EXPECT_EQ(box.text, L"Already Running");
+    EXPECT_TRUE(console.Running()) << "the console run ended before the window started";
+    if (box.window) Answer(box.window, IDOK);
+    EXPECT_EQ(window.WaitForExit(), 0u);
+
+    const ConsoleRun run = console.Finish();
+    EXPECT_EQ(run.code, 3010u) << run.out;
+}
+
+}  // namespace

@@ -1,0 +1,205 @@
+#include "cli/run_cli.h"
+
+#include <gtest/gtest.h>
+
+#include "cli/format_status.h"
+#include "cli/system_status.h"
+#include "cli/text_encoding.h"
+#include "repair/font_links.h"
+#include "cli_fakes.h"
+
+namespace {
+
+using namespace SubstituteSettings;
+
+const std::wstring kBackup = L"C:\\Vrinda.ttf";
+
+// A Bengali Windows 7 as the window's tests start it: Vrinda registered and
+// in the fonts folder, no backup, Likhan installed.
+struct SeededRig : CliRig {
+    SeededRig() {
+        Register(L"Vrinda (TrueType)", L"Vrinda.ttf");
+        files.registered = {L"Vrinda.ttf"};
+        files.files[kFakeFontFile] = L"vrinda";
+    }
+};
+
+struct Cli : ::testing::Test, SeededRig {};
+
+}  // namespace
+
+TEST_F(Cli, ExitCodesTellTheDeploymentEngineWhatHappened) {
+    struct Case {
+        const char* name;
+        std::function<void(SeededRig&)> arrange;
+        std::vector<std::wstring> line;
+        int code;
+        std::wstring error;  // a part of standard error, or empty when it must stay empty
+    };
+    const Case cases[] = {
+        {"fix changes and asks for a restart", {}, {L"fix", L"Likhan"}, 3010, L""},
+        {"fix of what is already fixed changes nothing",
+         [](SeededRig& c) {
+             c.Command({L"fix", L"Likhan"});
+             c.registry.writes.clear();
+         },
+         {L"fix", L"Likhan"}, 0, L""},
+        {"restore changes the substitute back", {}, {L"restore"}, 3010, L""},
+        {"usage", {}, {L"fix"}, 2, L"glyphor-cli: fix needs the name of a font face\n\nUsage:"},
+        {"not an administrator", [](SeededRig& c) { c.system.administrator = false; }, {L"fix", L"Likhan"}, 5,
+         L"needs an elevated administrator"},
+        {"an administrator not elevated", [](SeededRig& c) { c.system.elevated = false; }, {L"restore"}, 5,
+         L"needs an elevated administrator"},
+        {"the window runs", [](SeededRig& c) { c.system.guardHeld = true; }, {L"restore"}, 1,
+         L"Glyphor is already running."},
+        {"a face that is not installed", {}, {L"fix", L"Likhann"}, 1,
+         L"No: give --force to go ahead all the same\nNothing was changed."},
+        {"a face that is not installed, forced", {}, {L"fix", L"Likhann", L"--force"}, 3010, L"Yes: --force was given"},
+        {"a refused substitute names its step",
+         [](SeededRig& c) { c.registry.Refuse(L"Vrinda"); },
+         {L"fix", L"Likhan"}, 1,
+         L"Error: failed at step 7 of 10: set HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows "
+         L"NT\\CurrentVersion\\FontSubstitutes [Vrinda]\n"},
+        {"a file Windows protects stays, and that is no failure",
+         [](SeededRig& c) { c.files.protectedFiles = {kFakeFontFile}; },
+         {L"fix", L"Likhan"}, 3010, L"Warning: Windows protects Vrinda's files"},
+        {"a backup that cannot be copied back fails",
+         [](SeededRig& c) {
+             c.Command({L"fix", L"Likhan"});
+             c.files.folders.insert(kFakeFontFile);
+         },
+         {L"restore", L"--reinstall-vrinda"}, 1, L"failed at step"},
+        {"dry runs need no rights", [](SeededRig& c) { c.system.administrator = false; }, {L"fix", L"Likhan", L"--dry-run"},
+         0, L""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SeededRig rig;
+        if (c.arrange) c.arrange(rig);
+        const auto writesBefore = rig.registry.writes.size();
+        EXPECT_EQ(rig.Command(c.line), c.code) << testing::PrintToString(rig.console.error);
+        if (c.error.empty()) {
+            EXPECT_EQ(rig.console.error, L"");
+        } else {
+            EXPECT_NE(rig.console.error.find(c.error), std::wstring::npos) << testing::PrintToString(rig.console.error);
+        }
+        if (c.code == 2 || c.code == 5) {
+            EXPECT_EQ(rig.registry.writes.size(), writesBefore);
+        }
+    }
+}
+
+TEST_F(Cli, FixPrintsWhatTheWindowShows) {
+    ASSERT_EQ(Command({L"fix", L"Likhan", L"--ie"}), 3010);
+    EXPECT_EQ(console.out, L"Vrinda Font has Uninstalled from your computer.\r\n"
+                           L"There is a backup on C drive (Path- \u201CC:\\Vrinda.ttf\u201D)\n"
+                           L"Default Font is - Likhan\n"
+                           L"Your default font has been changed to Likhan.\r\n"
+                           L"Restart Windows to apply the change.\n");
+    EXPECT_EQ(Text(kSubstitute), L"Likhan");
+    EXPECT_EQ(Text(kIEPropFont), L"Likhan");
+    EXPECT_EQ(Stored(kFontSmoothing), nullptr);
+    EXPECT_EQ(files.files[kBackup], L"vrinda");
+}
+
+TEST_F(Cli, ExportWritesEveryRowAsRegeditReadsItAbsentOnesAsDeletions) {
+    registry.Put(RegistryRoot::LocalMachine, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink",
+                 L"Tahoma", mRegistry::MultiStringValue({L"a,B"}));
+    ASSERT_EQ(Command({L"export", L"backup.reg"}), 0);
+    const std::string bytes = system.written[L"backup.reg"];
+    const std::wstring expected =
+        L"Windows Registry Editor Version 5.00\r\n"
+        L"\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n"
+        L"\"Vrinda\"=-\r\n"
+        L"\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\International\\Scripts\\11]\r\n"
+        L"\"IEFixedFontName\"=-\r\n"
+        L"\"IEPropFontName\"=-\r\n"
+        L"\r\n[HKEY_USERS\\.DEFAULT\\Control Panel\\Desktop]\r\n"
+        L"\"FontSmoothing\"=-\r\n"
+        L"\"FontSmoothingType\"=-\r\n"
+        L"\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts]\r\n"
+        L"\"Vrinda (TrueType)\"=\"Vrinda.ttf\"\r\n"
+        L"\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n"
+        L"\"Segoe UI\"=-\r\n"
+        L"\"Tahoma\"=hex(7):61,00,2c,00,42,00,00,00,00,00\r\n"
+        L"\"Microsoft Sans Serif\"=-\r\n"
+        L"\"MS Shell Dlg 2\"=-\r\n";
+    EXPECT_EQ(bytes, EncodeUtf16LeWithBom(expected));
+    EXPECT_EQ(console.error, L"");
+
+    system.refuseWrites = true;
+    EXPECT_EQ(Command({L"export", L"backup.reg"}), 1);
+    EXPECT_EQ(console.error, L"Error: backup.reg could not be written.\n");
+}
+
+TEST_F(Cli, ListPrintsTheFamiliesAsLinesOrAsAJsonArray) {
+    system.families = {L"Likhan", L"Mitra ", L"\u09AE\u09C1\u0995\u09CD\u09A4\u09BF"};
+    EXPECT_EQ(Command({L"list"}), 0);
+    EXPECT_EQ(console.out, L"Likhan\nMitra \n\u09AE\u09C1\u0995\u09CD\u09A4\u09BF\n");
+    EXPECT_EQ(Command({L"list", L"--json"}), 0);
+    EXPECT_EQ(console.out, L"[\n  \"Likhan\",\n  \"Mitra \",\n  \"\u09AE\u09C1\u0995\u09CD\u09A4\u09BF\"\n]\n");
+    system.families.clear();
+    EXPECT_EQ(Command({L"list", L"--json"}), 0);
+    EXPECT_EQ(console.out, L"[]\n");
+}
+
+TEST_F(Cli, StatusNamesTheDefaultAsTheSubstituteAndTheRegistrationsMakeIt) {
+    struct Case {
+        const char* name;
+        std::function<void(SeededRig&)> arrange;
+        std::wstring state;
+        std::wstring face;
+    };
+    const Case cases[] = {
+        {"untouched", {}, L"vrinda", L"Vrinda"},
+        {"mapped to itself", [](SeededRig& c) { c.registry.Put(kSubstitute.root, kSubstitute.path, kSubstitute.name,
+                                                          mRegistry::TextValue(L"vrinda")); },
+         L"vrinda", L"Vrinda"},
+        {"fixed", [](SeededRig& c) { c.Command({L"fix", L"Likhan"}); }, L"substituted", L"Likhan"},
+        {"mapped while Vrinda is still registered",
+         [](SeededRig& c) { c.registry.Put(kSubstitute.root, kSubstitute.path, kSubstitute.name, mRegistry::TextValue(L"Likhan")); },
+         L"inactive", L"Vrinda"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SeededRig rig;
+        if (c.arrange) c.arrange(rig);
+        ASSERT_EQ(rig.Command({L"status", L"--json"}), 0);
+        EXPECT_NE(rig.console.out.find(L"\"state\": \"" + c.state + L"\""), std::wstring::npos);
+        EXPECT_NE(rig.console.out.find(L"\"face\": \"" + c.face + L"\""), std::wstring::npos);
+        ASSERT_EQ(rig.Command({L"status"}), 0);
+        EXPECT_TRUE(rig.console.out.starts_with(L"Default Bengali font: " + c.face + L"\n"));
+    }
+}
+
+TEST_F(Cli, StatusSaysWhetherTheCallerMayFix) {
+    for (const auto& [administrator, elevated, line] :
+         {std::tuple{true, true, L"Administrator: yes, elevated\n"}, std::tuple{true, false, L"Administrator: yes, not elevated\n"},
+          std::tuple{false, false, L"Administrator: no\n"}}) {
+        system.administrator = administrator;
+        system.elevated = elevated;
+        ASSERT_EQ(Command({L"status"}), 0);
+        EXPECT_TRUE(console.out.ends_with(line)) << testing::PrintToString(console.out);
+    }
+}
+
+// A start-up script runs the fix at every boot: on Windows 10 the link into
+// the interface fonts is made once, and the export holds it.
+TEST_F(Cli, OnWindows10TheLinkIsMadeOnceAndExported) {
+    version = {10, 0, 19045};
+    Register(L"Likhan (TrueType)", L"LikhanNormal.ttf");
+    registry.Put(RegistryRoot::LocalMachine, kSystemLinkPath, L"Tahoma", mRegistry::MultiStringValue({L"a,B"}));
+
+    ASSERT_EQ(Command({L"fix", L"Likhan"}), 3010) << testing::PrintToString(console.error);
+    EXPECT_EQ(mRegistry::QueryValueStrings(*registry.Find(RegistryRoot::LocalMachine, kSystemLinkPath, L"Tahoma")),
+              (std::vector<std::wstring>{L"a,B", L"LikhanNormal.ttf,Likhan"}));
+    EXPECT_EQ(Command({L"fix", L"Likhan"}), 0) << testing::PrintToString(console.error);
+
+    ASSERT_EQ(Command({L"export", L"after.reg"}), 0);
+    EXPECT_NE(system.written[L"after.reg"].find(EncodeUtf16LeWithBom(L"\"Tahoma\"=hex(7):61,00,2c,00,42,00,00,00,4c,00").substr(2)),
+              std::string::npos);
+
+    EXPECT_EQ(Command({L"restore"}), 3010);
+    EXPECT_EQ(mRegistry::QueryValueStrings(*registry.Find(RegistryRoot::LocalMachine, kSystemLinkPath, L"Tahoma")),
+              std::vector<std::wstring>{L"a,B"});
+}
