@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "about/pixel_rect.h"
+#include "platform/pixel_rect.h"
 #include "platform/twips.h"
 
 struct PixelPoint {

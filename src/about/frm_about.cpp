@@ -2,7 +2,8 @@
 
 #include "about/win32_about_logo.h"
 #include "about/credit_lines.h"
-#include "platform/win32_window_thunk.h"
+#include "platform/win32_create_font.h"
+#include "platform/win32_dpi.h"
 
 namespace {
 
@@ -15,39 +16,23 @@ constexpr UINT_PTR kScrollTimer = 2;
 
 constexpr int kFontHundredthsOfPoint = 825;
 
-int ScreenDotsPerInch() {
-    const unique_window_dc screen(nullptr);
-    return screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
-}
-
-HFONT CreateAboutFont(int dpi) {
-    LOGFONTW font{};
-    font.lfHeight = -PointsToPixels(kFontHundredthsOfPoint, dpi);
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = ANSI_CHARSET;
-    lstrcpynW(font.lfFaceName, L"Trebuchet MS", LF_FACESIZE);
-    return CreateFontIndirectW(&font);
-}
-
 }  // namespace
 
-frmAbout::frmAbout(HWND owner, int dpi) : owner_(owner), layout_(AboutLayoutAt(dpi)), font_(CreateAboutFont(dpi)) {}
+frmAbout::frmAbout(HWND owner, int dpi)
+    : owner_(owner), layout_(AboutLayoutAt(dpi)), font_(CreateTrebuchetFont(kFontHundredthsOfPoint, dpi)) {}
 
 frmAbout::~frmAbout() {
     // Destroyed first, while everything its messages touch still exists.
-    window_.reset();
+    DestroyWindowNow();
 }
 
 std::unique_ptr<frmAbout> frmAbout::Create(HWND owner) {
-    const auto white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    const wchar_t* windowClass = WindowClass<frmAbout>(L"GlyphorAbout", white);
-    if (!windowClass) return nullptr;
-    std::unique_ptr<frmAbout> about(new frmAbout(owner, ScreenDotsPerInch()));
+    std::unique_ptr<frmAbout> about(new frmAbout(owner, ReadWindowDpi(owner)));
     // Owned and a tool window: it never shows in the task bar.
-    about->window_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, windowClass, L"About", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-                                         about->layout_.width, about->layout_.height, owner, nullptr,
-                                         GetModuleHandleW(nullptr), about.get()));
-    if (!about->window_ || !about->Load()) return nullptr;
+    if (!about->CreateWindowNow(WS_EX_TOOLWINDOW, L"About", WS_POPUP | WS_CLIPCHILDREN, 0, 0, about->layout_.width,
+                                about->layout_.height, owner) ||
+        !about->Load())
+        return nullptr;
     return about;
 }
 
@@ -153,16 +138,13 @@ void frmAbout::OnTimer(UINT_PTR timer) {
     }
 }
 
-LRESULT frmAbout::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT frmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
     case WM_ERASEBKGND:
         return 1;  // painted whole in WM_PAINT
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        if (HDC dc = BeginPaint(hwnd, &paint)) {
-            Paint(dc);
-            EndPaint(hwnd, &paint);
-        }
+        const unique_paint_dc dc(hwnd());
+        if (dc) Paint(dc.get());
         return 0;
     }
     case WM_PRINTCLIENT:
@@ -187,11 +169,8 @@ LRESULT frmAbout::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         if (ownerDisabled_) EnableWindow(owner_, TRUE);
         ownerDisabled_ = false;
         break;
-    case WM_NCDESTROY:
-        window_.release();
-        break;
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    return DefaultHandling(message, wParam, lParam);
 }
 
 void ShowAboutModal(HWND owner) {

@@ -9,31 +9,31 @@
 #include "about/win32_backed_picture.h"
 #include "about/credits_scroller.h"
 #include "platform/unique_handle.h"
+#include "platform/win32_window_base.h"
 
 // The About window: a borderless window over its owner with the credits
 // rolling in the picture at the top and the logo below. A click anywhere on
 // it hides it; closing it through the window system ends the program.
-class frmAbout {
+class frmAbout : public Win32WindowBase<frmAbout> {
 public:
     // Creates the window, still hidden, laid out for the screen, with the
     // credits ready and the start timer running. Null when Windows refuses.
     static std::unique_ptr<frmAbout> Create(HWND owner);
     ~frmAbout();
-    frmAbout(const frmAbout&) = delete;
-    frmAbout& operator=(const frmAbout&) = delete;
 
     // Shows the window centred over its owner, which takes no input
     // meanwhile, and returns once the window has been hidden.
     void ShowModal();
 
-    HWND hwnd() const { return window_.get(); }
     HWND picture() const { return picAbout_ ? picAbout_->hwnd() : nullptr; }
 
 private:
+    friend Win32WindowBase<frmAbout>;
+    static constexpr const wchar_t* kWindowClass = L"GlyphorAbout";
+    static HBRUSH WindowBackground() { return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)); }
+
     frmAbout(HWND owner, int dpi);
-    template <typename Window>
-    friend LRESULT CALLBACK WindowThunk(HWND, UINT, WPARAM, LPARAM);
-    LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     bool Load();
     void Paint(HDC dc) const;
@@ -51,7 +51,6 @@ private:
     std::unique_ptr<BackedPicture> picAbout_;
     std::optional<CreditsScroller> scroller_;
     HWND hiddenButton_ = nullptr;  // a child: the window destroys it
-    unique_hwnd window_;
 };
 
 // What the main window's About button does: shows a freshly made About
