@@ -8,6 +8,8 @@ constexpr std::int32_t kPictureWidth = 3735;
 constexpr std::int32_t kPictureHeight = 2175;
 constexpr std::int32_t kLogoLeft = 915;
 constexpr std::int32_t kLogoTop = 2280;
+constexpr std::int32_t kLogoWidth = 1935;
+constexpr std::int32_t kLogoHeight = 1020;
 constexpr std::int32_t kButtonLeft = 240;
 constexpr std::int32_t kButtonTop = 2400;
 constexpr std::int32_t kButtonWidth = 1455;
@@ -28,7 +30,7 @@ AboutLayout AboutLayoutAt(int dpi) {
     layout.width = px(kPictureWidth);
     layout.height = px(kBottomEdge + kOnePixelAt96);
     layout.picture = {0, 0, px(kPictureWidth), px(kPictureHeight)};
-    layout.logo = point(kLogoLeft, kLogoTop);
+    layout.logo = {px(kLogoLeft), px(kLogoTop), px(kLogoLeft + kLogoWidth), px(kLogoTop + kLogoHeight)};
     layout.hiddenButton = {px(kButtonLeft), px(kButtonTop), px(kButtonLeft + kButtonWidth),
                            px(kButtonTop + kButtonHeight)};
     layout.lines = {{

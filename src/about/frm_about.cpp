@@ -5,6 +5,10 @@
 #include "platform/win32_create_font.h"
 #include "platform/win32_dpi.h"
 
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
+
 namespace {
 
 constexpr int kHiddenButtonId = 1;
@@ -36,9 +40,12 @@ std::unique_ptr<frmAbout> frmAbout::Create(HWND owner) {
     return about;
 }
 
+BackedPicture::Style frmAbout::PictureStyle() const {
+    return {font_.get(), GetSysColor(COLOR_ACTIVECAPTION), GetSysColor(COLOR_WINDOW)};
+}
+
 bool frmAbout::Load() {
-    const BackedPicture::Style style{font_.get(), GetSysColor(COLOR_ACTIVECAPTION), GetSysColor(COLOR_WINDOW)};
-    picAbout_ = BackedPicture::Create(hwnd(), layout_.picture, style, [this] { Hide(); });
+    picAbout_ = BackedPicture::Create(hwnd(), layout_.picture, PictureStyle(), [this] { Hide(); });
     if (!picAbout_) return false;
     scroller_.emplace(picAbout_->image(), CreditLines());
     scroller_->Prepare();
@@ -51,6 +58,27 @@ bool frmAbout::Load() {
                                     GetModuleHandleW(nullptr), nullptr);
     SetTimer(hwnd(), kStartTimer, kStartDelayMs, nullptr);
     return true;
+}
+
+void frmAbout::LayOut(int dpi, const RECT& suggested) {
+    layout_ = AboutLayoutAt(dpi);
+    unique_hfont font = CreateTrebuchetFont(kFontHundredthsOfPoint, dpi);
+    std::swap(font, font_);
+    // The scroller measured the old picture and draws into its image.
+    const bool running = scroller_->running();
+    scroller_.reset();
+    picAbout_->Reshape(layout_.picture, PictureStyle());
+    scroller_.emplace(picAbout_->image(), CreditLines());
+    scroller_->Prepare();
+    if (running) StartScroller();
+
+    const PixelRect& button = layout_.hiddenButton;
+    SetWindowPos(hiddenButton_, nullptr, button.left, button.top, button.right - button.left,
+                 button.bottom - button.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const PixelRect r = PlaceForNewDpi({suggested.left, suggested.top, suggested.right, suggested.bottom}, {},
+                                       layout_.width, layout_.height);
+    SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void frmAbout::ShowModal() {
@@ -88,7 +116,17 @@ void frmAbout::Paint(HDC dc) const {
     if (logo_ && GetObjectW(logo_.get(), sizeof logo, &logo)) {
         const unique_hdc source(CreateCompatibleDC(dc));
         const unique_select_object selection(source.get(), logo_.get());
-        BitBlt(dc, layout_.logo.x, layout_.logo.y, logo.bmWidth, logo.bmHeight, source.get(), 0, 0, SRCCOPY);
+        const PixelRect& to = layout_.logo;
+        const int width = to.right - to.left, height = to.bottom - to.top;
+        if (width == logo.bmWidth && height == logo.bmHeight) {
+            BitBlt(dc, to.left, to.top, width, height, source.get(), 0, 0, SRCCOPY);
+        } else {
+            // Averaged rather than dropped or doubled pixels: a photograph scaled.
+            const int previous = SetStretchBltMode(dc, HALFTONE);
+            SetBrushOrgEx(dc, 0, 0, nullptr);
+            StretchBlt(dc, to.left, to.top, width, height, source.get(), 0, 0, logo.bmWidth, logo.bmHeight, SRCCOPY);
+            SetStretchBltMode(dc, previous);
+        }
     }
 
     const unique_select_object pen(dc, GetStockObject(DC_PEN));
@@ -152,6 +190,23 @@ LRESULT frmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noex
         return 0;
     case WM_LBUTTONUP:
         Hide();
+        return 0;
+    case WM_KEYDOWN:
+        // Only a fresh press arms: the key that opened the window may still
+        // be held, repeating, or come up here.
+        if ((wParam == VK_ESCAPE || wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & (1 << 30)))
+            armedKey_ = wParam;
+        return 0;
+    case WM_KEYUP:
+        if (armedKey_ && wParam == armedKey_) Hide();
+        return 0;
+    case WM_GETDPISCALEDSIZE: {
+        const AboutLayout layout = AboutLayoutAt(static_cast<int>(wParam));
+        *reinterpret_cast<SIZE*>(lParam) = {layout.width, layout.height};
+        return TRUE;
+    }
+    case WM_DPICHANGED:
+        LayOut(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) == kHiddenButtonId && HIWORD(wParam) == BN_CLICKED) StartScroller();

@@ -13,7 +13,8 @@
 
 // The About window: a borderless window over its owner with the credits
 // rolling in the picture at the top and the logo below. A click anywhere on
-// it hides it; closing it through the window system ends the program.
+// it, Esc, Enter or Space hides it; closing it through the window system
+// (Alt+F4) ends the program.
 class frmAbout : public Win32WindowBase<frmAbout> {
 public:
     // Creates the window, still hidden, laid out for the screen, with the
@@ -36,6 +37,11 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     bool Load();
+    // The picture, the scroller, the hidden button and the window for a new
+    // DPI, the window centred on where Windows suggests. The credits start
+    // again from the top.
+    void LayOut(int dpi, const RECT& suggested);
+    BackedPicture::Style PictureStyle() const;
     void Paint(HDC dc) const;
     void PressHiddenButton();
     void StartScroller();
@@ -46,6 +52,9 @@ private:
     AboutLayout layout_;
     bool ownerDisabled_ = false;
     bool hidden_ = false;
+    // A key that hides the window, once it has gone down here: its release
+    // hides, as a click's does.
+    WPARAM armedKey_ = 0;
     unique_hfont font_;
     unique_hbitmap logo_;
     std::unique_ptr<BackedPicture> picAbout_;

@@ -17,6 +17,15 @@ std::unique_ptr<BackedPicture> BackedPicture::Create(HWND parent, const PixelRec
     return picture;
 }
 
+void BackedPicture::Reshape(const PixelRect& place, const Style& style) {
+    SetWindowPos(hwnd(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    image_.reset();  // lets go of the old font before its owner deletes it
+    image_.emplace(hwnd(), style.font, style.text, style.background);
+    image_->Clear();
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
 void BackedPicture::Refresh() {
     // Copied at once rather than through WM_PAINT: a frame is on the screen
     // when the turn that drew it ends, with no repaint round trip.

@@ -29,6 +29,10 @@ public:
     ~BackedPicture();
 
     Win32ScrollSurface& image() { return *image_; }
+    // Moves the picture and gives it a new, blank image of its new size in
+    // the new style: what was drawn is gone, and so is any reference to the
+    // old image.
+    void Reshape(const PixelRect& place, const Style& style);
     // Copies the image onto the screen now.
     void Refresh();
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/control_ids.h"
+#include "app/win32_draw_font_preview.h"
 #include "app/win32_message_box_prompts.h"
 #include "repair/refresh_default_font.h"
 #include "about/frm_about.h"
@@ -21,9 +22,12 @@
 #include "repair/fix_default_font.h"
 #include "repair/restore_default_font.h"
 
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
+
 namespace {
 
-constexpr wchar_t kMainClass[] = L"GlyphorMain";
 constexpr wchar_t kPanelClass[] = L"GlyphorPanel";
 constexpr wchar_t kCaption[] = L"Glyphor by Orrinel";
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
@@ -39,6 +43,8 @@ bool ForwardsToParent(UINT message) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
         return true;
     default:
         return false;
@@ -88,29 +94,22 @@ bool RegisterPanelClass(HINSTANCE instance) {
 std::unique_ptr<frmMain> frmMain::Create(HINSTANCE instance) {
     if (!RegisterPanelClass(instance)) return nullptr;
     std::unique_ptr<frmMain> form(new frmMain);
-    const int dpi = ReadWindowDpi(nullptr);
-    const MainLayout layout = MainLayoutAt(dpi);
-    const RECT outer = AddWindowFrame({0, 0, layout.clientWidth, layout.clientHeight}, kMainStyle, kMainExStyle, dpi);
-    if (!form->CreateWindowNow(kMainExStyle, kCaption, kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                               outer.right - outer.left, outer.bottom - outer.top, nullptr))
+    // Sized for the system DPI until the window knows its monitor's.
+    if (!form->CreateWindowNow(kMainExStyle, kCaption, kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr) ||
+        !form->CreateControls(instance))
         return nullptr;
-    form->font_ = CreateTrebuchetFont(kMainFontHundredthsOfPoint, dpi);
-    if (!form->CreateControls(instance, layout)) return nullptr;
+    form->LayOut(ReadWindowDpi(form->hwnd()), nullptr);
     return form;
 }
 
-// The window goes first, while the font its controls use still exists.
+// The window goes first, while the fonts its controls use still exist.
 frmMain::~frmMain() { DestroyWindowNow(); }
 
-bool frmMain::CreateControls(HINSTANCE instance, const MainLayout& layout) {
+bool frmMain::CreateControls(HINSTANCE instance) {
+    // Placed and given their font by LayOut.
     const auto add = [&](HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, DWORD exStyle, int id) {
-        PixelRect place = layout.RectOf(id);
-        if (id == ControlId::comFont) place.bottom = place.top + layout.comboDroppedHeight;
-        HWND control = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, place.left,
-                                       place.top, place.right - place.left, place.bottom - place.top, parent,
-                                       reinterpret_cast<HMENU>(INT_PTR{id}), instance, nullptr);
-        if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        return control;
+        return CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent,
+                               reinterpret_cast<HMENU>(INT_PTR{id}), instance, nullptr);
     };
     HWND main = hwnd();
 
@@ -118,8 +117,12 @@ bool frmMain::CreateControls(HINSTANCE instance, const MainLayout& layout) {
     Frame1_ = add(main, WC_BUTTONW, L":: Choose your font  ::", BS_GROUPBOX, WS_EX_CONTROLPARENT, ControlId::Frame1);
     if (Frame1_) SetWindowSubclass(Frame1_, FrameSubclassProc, 0, 0);
     lblFont_ = add(Frame1_, WC_STATICW, L"Font Name: (e.g.- Bangla)", SS_LEFT, 0, ControlId::lblFont);
-    comFont_ = add(Frame1_, WC_COMBOBOXW, L"", CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0,
-                   ControlId::comFont);
+    // The list draws its own entries; they stay strings, so that sorting,
+    // CB_GETLBTEXT, typing and screen readers work as for a plain list.
+    comFont_ = add(Frame1_, WC_COMBOBOXW, L"",
+                   CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL |
+                       WS_TABSTOP,
+                   0, ControlId::comFont);
     Picture1_ = add(Frame1_, kPanelClass, L"", 0, WS_EX_CONTROLPARENT, ControlId::Picture1);
     chkFS_ = add(Picture1_, WC_BUTTONW, L" Enable Font Smoothing", BS_AUTOCHECKBOX | WS_TABSTOP, 0, ControlId::chkFS);
     chkIE_ = add(Picture1_, WC_BUTTONW, L" Set as IE Default for Bengali", BS_AUTOCHECKBOX | WS_TABSTOP, 0,
@@ -134,8 +137,6 @@ bool frmMain::CreateControls(HINSTANCE instance, const MainLayout& layout) {
 
     SetWindowTextW(comFont_, std::wstring(kFontChoicePlaceholder).c_str());
     SendMessageW(chkFS_, BM_SETCHECK, BST_CHECKED, 0);
-    const PixelRect combo = layout.RectOf(ControlId::comFont);
-    FitClosedComboHeight(combo.bottom - combo.top);
 
     tabOrder_ = {cmdFix_, Command1_, chkFS_, comFont_, cmdDef_, chkIE_};
 
@@ -153,6 +154,44 @@ bool frmMain::CreateControls(HINSTANCE instance, const MainLayout& layout) {
     return true;
 }
 
+void frmMain::LayOut(int dpi, const RECT* suggested) {
+    dpi_ = dpi;
+    layout_ = MainLayoutAt(dpi);
+
+    // The controls take the new font before the old one is deleted.
+    unique_hfont font = CreateTrebuchetFont(kMainFontHundredthsOfPoint, dpi);
+    const std::array<HWND, 10> controls{lblDefFont_, Frame1_, lblFont_, comFont_, Picture1_,
+                                        chkFS_,      chkIE_,  cmdFix_,  cmdDef_,  Command1_};
+    for (HWND control : controls) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    font_ = std::move(font);
+    previewFonts_.Clear();
+
+    for (const MainControlPlace& place : layout_.controls) {
+        const auto control = std::find_if(controls.begin(), controls.end(),
+                                          [&](HWND c) { return GetDlgCtrlID(c) == place.id; });
+        if (control == controls.end()) continue;
+        const PixelRect& r = place.rect;
+        // A combo box's height is that of its dropped list.
+        const int height = place.id == ControlId::comFont ? layout_.comboDroppedHeight : r.bottom - r.top;
+        SetWindowPos(*control, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SendMessageW(comFont_, CB_SETITEMHEIGHT, 0, layout_.listItemHeight);
+    const PixelRect combo = layout_.RectOf(ControlId::comFont);
+    FitClosedComboHeight(combo.bottom - combo.top);
+
+    const FrameInsets frame = ReadFrameInsets(kMainStyle, kMainExStyle, dpi);
+    if (suggested) {
+        const PixelRect r = PlaceForNewDpi({suggested->left, suggested->top, suggested->right, suggested->bottom},
+                                           frame, layout_.clientWidth, layout_.clientHeight);
+        SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        SetWindowPos(hwnd(), nullptr, 0, 0, OuterWidth(frame, layout_.clientWidth),
+                     OuterHeight(frame, layout_.clientHeight), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void frmMain::FitClosedComboHeight(int wanted) {
     // A closed combo box is as tall as its font makes it; size its selection
     // field so that the control keeps its designed height. How the field maps
@@ -166,6 +205,16 @@ void frmMain::FitClosedComboHeight(int wanted) {
         field += wanted - height;
         SendMessageW(comFont_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
+}
+
+void frmMain::DrawFontListItem(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1)) return;  // an empty list has nothing to show
+    const auto length = SendMessageW(comFont_, CB_GETLBTEXTLEN, item.itemID, 0);
+    if (length == CB_ERR) return;
+    std::wstring family(static_cast<std::size_t>(length) + 1, L'\0');
+    family.resize(static_cast<std::size_t>(
+        SendMessageW(comFont_, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(family.data()))));
+    DrawFontPreview(item, family, font_.get(), previewFonts_.FontFor(family).get(), layout_.listItemPadding);
 }
 
 void frmMain::AddTooltip(HWND control, const wchar_t* text) {
@@ -296,6 +345,33 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexc
             }
         }
         break;
+    case WM_MEASUREITEM: {
+        // Asked while the combo box is made: the list's entries, not its field.
+        auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (measure.CtlType != ODT_COMBOBOX || measure.itemID == static_cast<UINT>(-1)) break;
+        measure.itemHeight = static_cast<UINT>(MainLayoutAt(ReadWindowDpi(window)).listItemHeight);
+        return TRUE;
+    }
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.CtlType != ODT_COMBOBOX || item.hwndItem != comFont_) break;
+        DrawFontListItem(item);
+        return TRUE;
+    }
+    case WM_GETDPISCALEDSIZE: {
+        // Asked before a move to another monitor: the exact size there, so
+        // that the rectangle WM_DPICHANGED suggests needs no correction.
+        const int dpi = static_cast<int>(wParam);
+        const MainLayout layout = MainLayoutAt(dpi);
+        const FrameInsets frame = ReadFrameInsets(kMainStyle, kMainExStyle, dpi);
+        auto& size = *reinterpret_cast<SIZE*>(lParam);
+        size = {OuterWidth(frame, layout.clientWidth), OuterHeight(frame, layout.clientHeight)};
+        return TRUE;
+    }
+    case WM_DPICHANGED:
+        LayOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        InstallIcon();
+        return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(font_.get());
     case WM_DESTROY:

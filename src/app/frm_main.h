@@ -8,9 +8,11 @@
 #include "common/main_window_controls.h"
 #include "repair/repair_services.h"
 #include "app/main_layout.h"
+#include "app/preview_font_cache.h"
 #include "app/win32_single_instance.h"
 #include "app/startup.h"
 #include "platform/unique_handle.h"
+#include "platform/win32_create_font.h"
 #include "platform/win32_registry.h"
 #include "platform/win32_window_base.h"
 
@@ -52,14 +54,24 @@ private:
     void InstallIcon() override;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-    bool CreateControls(HINSTANCE instance, const MainLayout& layout);
+    bool CreateControls(HINSTANCE instance);
+    // Fonts, controls and window size for the DPI; with a suggestion from
+    // Windows (a move to another monitor) the window goes near it.
+    void LayOut(int dpi, const RECT* suggested);
     void FitClosedComboHeight(int wanted);
+    void DrawFontListItem(const DRAWITEMSTRUCT& item);
     void AddTooltip(HWND control, const wchar_t* text);
     bool MoveFocusInTabOrder(bool backwards);
     // Runs Fix It or Restore over the machine's registry, files and fonts.
     void RunRepair(void (*operation)(MainWindowControls&, RepairServices));
 
+    int dpi_ = USER_DEFAULT_SCREEN_DPI;
+    MainLayout layout_;
     unique_hfont font_;
+    // At most two screens of list entries' worth of sample fonts.
+    PreviewFontCache<unique_hfont> previewFonts_{32, [this](std::wstring_view family) {
+        return CreateRegularFont(family, -layout_.sampleEmHeight, DEFAULT_CHARSET);
+    }};
     HWND lblDefFont_ = nullptr;
     HWND Frame1_ = nullptr;
     HWND lblFont_ = nullptr;

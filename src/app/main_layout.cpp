@@ -15,7 +15,10 @@ struct TwipsPlace {
 
 constexpr std::int32_t kClientWidth = 3420;
 constexpr std::int32_t kClientHeight = 3045;
-constexpr std::int32_t kComboListRoom = 12 * 255;
+constexpr std::int32_t kListItemHeight = 360;
+constexpr std::int32_t kComboListRoom = 12 * kListItemHeight;
+constexpr std::int32_t kSampleEmHeight = 225;  // 11.25 pt
+constexpr std::int32_t kListItemPadding = 45;
 
 using namespace ControlId;
 constexpr std::array<TwipsPlace, 10> kControls{{
@@ -50,5 +53,8 @@ MainLayout MainLayoutAt(int dpi) {
     const TwipsPlace& combo =
         *std::find_if(kControls.begin(), kControls.end(), [](const auto& c) { return c.id == comFont; });
     layout.comboDroppedHeight = px(combo.top + combo.height + kComboListRoom) - px(combo.top);
+    layout.listItemHeight = px(kListItemHeight);
+    layout.sampleEmHeight = px(kSampleEmHeight);
+    layout.listItemPadding = px(kListItemPadding);
     return layout;
 }

@@ -24,6 +24,14 @@ struct MainLayout {
     // comFont with its list dropped: room for a dozen entries below the
     // closed combo, whose own height is controls' entry.
     std::int32_t comboDroppedHeight = 0;
+    // One entry of the list: the family's name, and a sample in the family
+    // at this em height (Bengali letters look small beside Latin ones of the
+    // same size, so it is a little larger), with room above and below for
+    // the letters that reach beyond the em; and the margin at either end and
+    // between the two.
+    std::int32_t listItemHeight = 0;
+    std::int32_t sampleEmHeight = 0;
+    std::int32_t listItemPadding = 0;
 
     // The place of the control with that identifier; empty for another.
     PixelRect RectOf(int id) const;

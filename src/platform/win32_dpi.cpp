@@ -34,13 +34,13 @@ int ReadSystemMetricForDpi(int index, int dpi) {
     return GetSystemMetrics(index);
 }
 
-RECT AddWindowFrame(const RECT& client, DWORD style, DWORD exStyle, int dpi) {
+FrameInsets ReadFrameInsets(DWORD style, DWORD exStyle, int dpi) {
     using AdjustWindowRectExForDpiFn = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
     static auto* const adjustForDpi = User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
-    RECT window = client;
+    RECT window{};
     if (!adjustForDpi || !adjustForDpi(&window, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
-        window = client;
+        window = {};
         AdjustWindowRectEx(&window, style, FALSE, exStyle);
     }
-    return window;
+    return {-window.left, -window.top, window.right, window.bottom};
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/dpi_placement.h"
+
 // The DPI-aware user32 calls arrived with Windows 10 (1607); on older
 // systems, and for a null window, these answer for the system DPI.
 
@@ -12,6 +14,6 @@ int ReadWindowDpi(HWND window);
 // GetSystemMetrics(index) as it is at that DPI.
 int ReadSystemMetricForDpi(int index, int dpi);
 
-// The window rectangle around a client rectangle, for a window of that
-// style whose frame is drawn at that DPI (no menu).
-RECT AddWindowFrame(const RECT& client, DWORD style, DWORD exStyle, int dpi);
+// The frame around the client area of a window of that style (no menu),
+// drawn at that DPI.
+FrameInsets ReadFrameInsets(DWORD style, DWORD exStyle, int dpi);

@@ -9,7 +9,7 @@ TEST(AboutLayout, At96DotsPerInchIs249By225WithTheLogoAndEdgesInPlace) {
     EXPECT_EQ(layout.width, 249);
     EXPECT_EQ(layout.height, 225);
     EXPECT_EQ(layout.picture, (PixelRect{0, 0, 249, 145}));
-    EXPECT_EQ(layout.logo, (PixelPoint{61, 152}));
+    EXPECT_EQ(layout.logo, (PixelRect{61, 152, 61 + 129, 152 + 68}));
     EXPECT_EQ(layout.hiddenButton, (PixelRect{16, 160, 113, 193}));
     // The side edges run down the first and last columns, the bottom edge
     // along the last row.
@@ -22,7 +22,7 @@ TEST(AboutLayout, ScalesWithTheScreenResolution) {
     const auto layout = AboutLayoutAt(192);
     EXPECT_EQ(layout.width, 498);
     EXPECT_EQ(layout.height, 450);
-    EXPECT_EQ(layout.logo, (PixelPoint{122, 304}));
+    EXPECT_EQ(layout.logo, (PixelRect{122, 304, 122 + 258, 304 + 136}));
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ TEST(MainLayout, At96DpiEveryControlKeepsItsPixels) {
         {Command1, {136, 56, 195, 84}},
     };
     for (const auto& e : expected) EXPECT_EQ(layout.RectOf(e.id), e.rect) << "control " << e.id;
-    EXPECT_EQ(layout.comboDroppedHeight, 230);
+    EXPECT_EQ(layout.comboDroppedHeight, 26 + 12 * 24);
+    EXPECT_EQ(layout.listItemHeight, 24);
 }
 
 bool Overlap(const PixelRect& a, const PixelRect& b) {
@@ -45,6 +46,10 @@ TEST_P(MainLayoutAtDpi, ScalesFromNinetySixWithoutOverlapOrSpill) {
     EXPECT_TRUE(near(layout.clientWidth, base.clientWidth));
     EXPECT_TRUE(near(layout.clientHeight, base.clientHeight));
     EXPECT_TRUE(near(layout.comboDroppedHeight, base.comboDroppedHeight));
+    EXPECT_TRUE(near(layout.listItemHeight, base.listItemHeight));
+    EXPECT_TRUE(near(layout.listItemPadding, base.listItemPadding));
+    EXPECT_TRUE(near(layout.sampleEmHeight, base.sampleEmHeight));
+    EXPECT_LE(layout.sampleEmHeight * 3 / 2, layout.listItemHeight) << "no room for letters beyond the em";
 
     for (std::size_t i = 0; i < layout.controls.size(); ++i) {
         const MainControlPlace& c = layout.controls[i];
