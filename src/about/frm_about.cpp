@@ -45,7 +45,7 @@ BackedPicture::Style frmAbout::PictureStyle() const {
 }
 
 bool frmAbout::Load() {
-    picAbout_ = BackedPicture::Create(hwnd(), layout_.picture, PictureStyle(), [this] { Hide(); });
+    picAbout_ = BackedPicture::Create(hwnd(), L"Credits", layout_.picture, PictureStyle(), [this] { Hide(); });
     if (!picAbout_) return false;
     scroller_.emplace(picAbout_->image(), CreditLines());
     scroller_->Prepare();

@@ -6,10 +6,10 @@ BackedPicture::BackedPicture(std::function<void()> onClick) : onClick_(std::move
 
 BackedPicture::~BackedPicture() { DestroyWindowNow(); }
 
-std::unique_ptr<BackedPicture> BackedPicture::Create(HWND parent, const PixelRect& place, const Style& style,
-                                                     std::function<void()> onClick) {
+std::unique_ptr<BackedPicture> BackedPicture::Create(HWND parent, const wchar_t* name, const PixelRect& place,
+                                                     const Style& style, std::function<void()> onClick) {
     std::unique_ptr<BackedPicture> picture(new BackedPicture(std::move(onClick)));
-    if (!picture->CreateWindowNow(0, L"", WS_CHILD | WS_VISIBLE, place.left, place.top, place.right - place.left,
+    if (!picture->CreateWindowNow(0, name, WS_CHILD | WS_VISIBLE, place.left, place.top, place.right - place.left,
                                   place.bottom - place.top, parent))
         return nullptr;
     picture->image_.emplace(picture->hwnd(), style.font, style.text, style.background);

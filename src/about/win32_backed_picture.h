@@ -22,10 +22,10 @@ public:
         COLORREF background;
     };
 
-    // The image starts out in the background colour. Null when Windows
-    // refuses the window.
-    static std::unique_ptr<BackedPicture> Create(HWND parent, const PixelRect& place, const Style& style,
-                                                 std::function<void()> onClick);
+    // The image starts out in the background colour. The name is never
+    // drawn; screen readers say it. Null when Windows refuses the window.
+    static std::unique_ptr<BackedPicture> Create(HWND parent, const wchar_t* name, const PixelRect& place,
+                                                 const Style& style, std::function<void()> onClick);
     ~BackedPicture();
 
     Win32ScrollSurface& image() { return *image_; }
