@@ -16,7 +16,6 @@ constexpr std::int32_t kButtonWidth = 1455;
 constexpr std::int32_t kButtonHeight = 495;
 constexpr std::int32_t kEdgeTop = 2160;
 constexpr std::int32_t kEdgeBottom = 3480;
-constexpr std::int32_t kRightEdge = 3720;
 constexpr std::int32_t kBottomEdge = 3360;
 
 }  // namespace
@@ -33,10 +32,14 @@ AboutLayout AboutLayoutAt(int dpi) {
     layout.logo = {px(kLogoLeft), px(kLogoTop), px(kLogoLeft + kLogoWidth), px(kLogoTop + kLogoHeight)};
     layout.hiddenButton = {px(kButtonLeft), px(kButtonTop), px(kButtonLeft + kButtonWidth),
                            px(kButtonTop + kButtonHeight)};
+    // The edges are one pixel wide at every DPI and lie on the outermost
+    // pixels, as they do at 96 DPI: rounded on their own, the right and
+    // bottom ones would leave a blank pixel outside them at 144 and 192.
+    const std::int32_t right = layout.width - 1, bottom = layout.height - 1;
     layout.lines = {{
         {point(0, kEdgeTop), point(0, kEdgeBottom)},
-        {point(kRightEdge, kEdgeTop), point(kRightEdge, kEdgeBottom)},
-        {point(0, kBottomEdge), point(kRightEdge, kBottomEdge)},
+        {{right, px(kEdgeTop)}, {right, px(kEdgeBottom)}},
+        {{0, bottom}, {right, bottom}},
     }};
     return layout;
 }

@@ -125,6 +125,18 @@ TEST_F(HighDpi, AboutWindowIsHalfAgainAsLargeAndEscGivesTheMainWindowBack) {
     const RECT frame = ScreenRect(about);
     ExpectScaled(frame.right - frame.left, at96.width, "width");
     ExpectScaled(frame.bottom - frame.top, at96.height, "height");
+    // The lower part's edges lie on the outermost pixels at this DPI too.
+    const std::uint32_t edge = Rgb(GetSysColor(COLOR_WINDOWTEXT));
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    ScreenImage window;
+    EXPECT_TRUE(WaitUntil(5s, [&] {
+        window = CaptureScreen(frame);
+        return window.height == height && window.CountOtherThan(edge, height - 1, height) == 0;
+    })) << "the bottom edge is not on the last row";
+    for (int y = height - TwipsToPixels(1000, kDpi); y < height; ++y) {
+        EXPECT_EQ(window.At(0, y), edge) << "left edge, row " << y;
+        EXPECT_EQ(window.At(width - 1, y), edge) << "right edge, row " << y;
+    }
 
     ASSERT_TRUE(WaitUntil(5s, [&] { return GetForegroundWindow() == about; }));
     PressKey(VK_ESCAPE);
