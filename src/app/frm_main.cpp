@@ -94,7 +94,8 @@ bool RegisterPanelClass(HINSTANCE instance) {
 std::unique_ptr<frmMain> frmMain::Create(HINSTANCE instance) {
     if (!RegisterPanelClass(instance)) return nullptr;
     std::unique_ptr<frmMain> form(new frmMain);
-    // Sized for the system DPI until the window knows its monitor's.
+    // Made without a size: LayOut gives it one at its monitor's DPI, which
+    // only the window itself can tell.
     if (!form->CreateWindowNow(kMainExStyle, kCaption, kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr) ||
         !form->CreateControls(instance))
         return nullptr;
@@ -155,7 +156,6 @@ bool frmMain::CreateControls(HINSTANCE instance) {
 }
 
 void frmMain::LayOut(int dpi, const RECT* suggested) {
-    dpi_ = dpi;
     layout_ = MainLayoutAt(dpi);
 
     // The controls take the new font before the old one is deleted.

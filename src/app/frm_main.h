@@ -65,7 +65,6 @@ private:
     // Runs Fix It or Restore over the machine's registry, files and fonts.
     void RunRepair(void (*operation)(MainWindowControls&, RepairServices));
 
-    int dpi_ = USER_DEFAULT_SCREEN_DPI;
     MainLayout layout_;
     unique_hfont font_;
     // At most two screens of list entries' worth of sample fonts.
