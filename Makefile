@@ -32,7 +32,7 @@ run: build
 	@scripts/run-glyphor
 
 screenshot: build
-	@scripts/screenshot docs/main-window.png
+	@scripts/screenshot docs
 
 clean:
 	rm -rf build

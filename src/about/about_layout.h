@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "about/pixel_rect.h"
+#include "platform/pixel_rect.h"
 #include "platform/twips.h"
 
 struct PixelPoint {
@@ -25,7 +25,7 @@ struct AboutLayout {
     std::int32_t width = 0;
     std::int32_t height = 0;
     PixelRect picture;
-    PixelPoint logo;  // top left; the logo keeps its own size
+    PixelRect logo;  // the picture's natural size at 96 DPI, scaled with the rest
     PixelRect hiddenButton;
     std::array<PixelLine, 3> lines;  // left, right and bottom edge of the lower part
 };

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "about/pixel_rect.h"
+#include "platform/pixel_rect.h"
 #include "about/scroll_surface.h"
 
 enum class ScrollTurn {

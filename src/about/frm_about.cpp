@@ -2,7 +2,12 @@
 
 #include "about/win32_about_logo.h"
 #include "about/credit_lines.h"
-#include "platform/win32_window_thunk.h"
+#include "platform/win32_create_font.h"
+#include "platform/win32_dpi.h"
+
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
 
 namespace {
 
@@ -15,45 +20,32 @@ constexpr UINT_PTR kScrollTimer = 2;
 
 constexpr int kFontHundredthsOfPoint = 825;
 
-int ScreenDotsPerInch() {
-    const unique_window_dc screen(nullptr);
-    return screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
-}
-
-HFONT CreateAboutFont(int dpi) {
-    LOGFONTW font{};
-    font.lfHeight = -PointsToPixels(kFontHundredthsOfPoint, dpi);
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = ANSI_CHARSET;
-    lstrcpynW(font.lfFaceName, L"Trebuchet MS", LF_FACESIZE);
-    return CreateFontIndirectW(&font);
-}
-
 }  // namespace
 
-frmAbout::frmAbout(HWND owner, int dpi) : owner_(owner), layout_(AboutLayoutAt(dpi)), font_(CreateAboutFont(dpi)) {}
+frmAbout::frmAbout(HWND owner, int dpi)
+    : owner_(owner), layout_(AboutLayoutAt(dpi)), font_(CreateTrebuchetFont(kFontHundredthsOfPoint, dpi)) {}
 
 frmAbout::~frmAbout() {
     // Destroyed first, while everything its messages touch still exists.
-    window_.reset();
+    DestroyWindowNow();
 }
 
 std::unique_ptr<frmAbout> frmAbout::Create(HWND owner) {
-    const auto white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    const wchar_t* windowClass = WindowClass<frmAbout>(L"GlyphorAbout", white);
-    if (!windowClass) return nullptr;
-    std::unique_ptr<frmAbout> about(new frmAbout(owner, ScreenDotsPerInch()));
+    std::unique_ptr<frmAbout> about(new frmAbout(owner, ReadWindowDpi(owner)));
     // Owned and a tool window: it never shows in the task bar.
-    about->window_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, windowClass, L"About", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-                                         about->layout_.width, about->layout_.height, owner, nullptr,
-                                         GetModuleHandleW(nullptr), about.get()));
-    if (!about->window_ || !about->Load()) return nullptr;
+    if (!about->CreateWindowNow(WS_EX_TOOLWINDOW, L"About", WS_POPUP | WS_CLIPCHILDREN, 0, 0, about->layout_.width,
+                                about->layout_.height, owner) ||
+        !about->Load())
+        return nullptr;
     return about;
 }
 
+BackedPicture::Style frmAbout::PictureStyle() const {
+    return {font_.get(), GetSysColor(COLOR_ACTIVECAPTION), GetSysColor(COLOR_WINDOW)};
+}
+
 bool frmAbout::Load() {
-    const BackedPicture::Style style{font_.get(), GetSysColor(COLOR_ACTIVECAPTION), GetSysColor(COLOR_WINDOW)};
-    picAbout_ = BackedPicture::Create(hwnd(), layout_.picture, style, [this] { Hide(); });
+    picAbout_ = BackedPicture::Create(hwnd(), L"Credits", layout_.picture, PictureStyle(), [this] { Hide(); });
     if (!picAbout_) return false;
     scroller_.emplace(picAbout_->image(), CreditLines());
     scroller_->Prepare();
@@ -66,6 +58,27 @@ bool frmAbout::Load() {
                                     GetModuleHandleW(nullptr), nullptr);
     SetTimer(hwnd(), kStartTimer, kStartDelayMs, nullptr);
     return true;
+}
+
+void frmAbout::LayOut(int dpi, const RECT& suggested) {
+    layout_ = AboutLayoutAt(dpi);
+    unique_hfont font = CreateTrebuchetFont(kFontHundredthsOfPoint, dpi);
+    std::swap(font, font_);
+    // The scroller measured the old picture and draws into its image.
+    const bool running = scroller_->running();
+    scroller_.reset();
+    picAbout_->Reshape(layout_.picture, PictureStyle());
+    scroller_.emplace(picAbout_->image(), CreditLines());
+    scroller_->Prepare();
+    if (running) StartScroller();
+
+    const PixelRect& button = layout_.hiddenButton;
+    SetWindowPos(hiddenButton_, nullptr, button.left, button.top, button.right - button.left,
+                 button.bottom - button.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const PixelRect r = PlaceForNewDpi({suggested.left, suggested.top, suggested.right, suggested.bottom}, {},
+                                       layout_.width, layout_.height);
+    SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void frmAbout::ShowModal() {
@@ -103,7 +116,17 @@ void frmAbout::Paint(HDC dc) const {
     if (logo_ && GetObjectW(logo_.get(), sizeof logo, &logo)) {
         const unique_hdc source(CreateCompatibleDC(dc));
         const unique_select_object selection(source.get(), logo_.get());
-        BitBlt(dc, layout_.logo.x, layout_.logo.y, logo.bmWidth, logo.bmHeight, source.get(), 0, 0, SRCCOPY);
+        const PixelRect& to = layout_.logo;
+        const int width = to.right - to.left, height = to.bottom - to.top;
+        if (width == logo.bmWidth && height == logo.bmHeight) {
+            BitBlt(dc, to.left, to.top, width, height, source.get(), 0, 0, SRCCOPY);
+        } else {
+            // Averaged rather than dropped or doubled pixels: a photograph scaled.
+            const int previous = SetStretchBltMode(dc, HALFTONE);
+            SetBrushOrgEx(dc, 0, 0, nullptr);
+            StretchBlt(dc, to.left, to.top, width, height, source.get(), 0, 0, logo.bmWidth, logo.bmHeight, SRCCOPY);
+            SetStretchBltMode(dc, previous);
+        }
     }
 
     const unique_select_object pen(dc, GetStockObject(DC_PEN));
@@ -153,16 +176,13 @@ void frmAbout::OnTimer(UINT_PTR timer) {
     }
 }
 
-LRESULT frmAbout::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT frmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
     case WM_ERASEBKGND:
         return 1;  // painted whole in WM_PAINT
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        if (HDC dc = BeginPaint(hwnd, &paint)) {
-            Paint(dc);
-            EndPaint(hwnd, &paint);
-        }
+        const unique_paint_dc dc(hwnd());
+        if (dc) Paint(dc.get());
         return 0;
     }
     case WM_PRINTCLIENT:
@@ -170,6 +190,23 @@ LRESULT frmAbout::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_LBUTTONUP:
         Hide();
+        return 0;
+    case WM_KEYDOWN:
+        // Only a fresh press arms: the key that opened the window may still
+        // be held, repeating, or come up here.
+        if ((wParam == VK_ESCAPE || wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & (1 << 30)))
+            armedKey_ = wParam;
+        return 0;
+    case WM_KEYUP:
+        if (armedKey_ && wParam == armedKey_) Hide();
+        return 0;
+    case WM_GETDPISCALEDSIZE: {
+        const AboutLayout layout = AboutLayoutAt(static_cast<int>(wParam));
+        *reinterpret_cast<SIZE*>(lParam) = {layout.width, layout.height};
+        return TRUE;
+    }
+    case WM_DPICHANGED:
+        LayOut(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) == kHiddenButtonId && HIWORD(wParam) == BN_CLICKED) StartScroller();
@@ -187,11 +224,8 @@ LRESULT frmAbout::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         if (ownerDisabled_) EnableWindow(owner_, TRUE);
         ownerDisabled_ = false;
         break;
-    case WM_NCDESTROY:
-        window_.release();
-        break;
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    return DefaultHandling(message, wParam, lParam);
 }
 
 void ShowAboutModal(HWND owner) {

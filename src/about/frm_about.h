@@ -9,33 +9,39 @@
 #include "about/win32_backed_picture.h"
 #include "about/credits_scroller.h"
 #include "platform/unique_handle.h"
+#include "platform/win32_window_base.h"
 
 // The About window: a borderless window over its owner with the credits
 // rolling in the picture at the top and the logo below. A click anywhere on
-// it hides it; closing it through the window system ends the program.
-class frmAbout {
+// it, Esc, Enter or Space hides it; closing it through the window system
+// (Alt+F4) ends the program.
+class frmAbout : public Win32WindowBase<frmAbout> {
 public:
     // Creates the window, still hidden, laid out for the screen, with the
     // credits ready and the start timer running. Null when Windows refuses.
     static std::unique_ptr<frmAbout> Create(HWND owner);
     ~frmAbout();
-    frmAbout(const frmAbout&) = delete;
-    frmAbout& operator=(const frmAbout&) = delete;
 
     // Shows the window centred over its owner, which takes no input
     // meanwhile, and returns once the window has been hidden.
     void ShowModal();
 
-    HWND hwnd() const { return window_.get(); }
     HWND picture() const { return picAbout_ ? picAbout_->hwnd() : nullptr; }
 
 private:
+    friend Win32WindowBase<frmAbout>;
+    static constexpr const wchar_t* kWindowClass = L"GlyphorAbout";
+    static HBRUSH WindowBackground() { return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)); }
+
     frmAbout(HWND owner, int dpi);
-    template <typename Window>
-    friend LRESULT CALLBACK WindowThunk(HWND, UINT, WPARAM, LPARAM);
-    LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     bool Load();
+    // The picture, the scroller, the hidden button and the window for a new
+    // DPI, the window centred on where Windows suggests. The credits start
+    // again from the top.
+    void LayOut(int dpi, const RECT& suggested);
+    BackedPicture::Style PictureStyle() const;
     void Paint(HDC dc) const;
     void PressHiddenButton();
     void StartScroller();
@@ -46,12 +52,14 @@ private:
     AboutLayout layout_;
     bool ownerDisabled_ = false;
     bool hidden_ = false;
+    // A key that hides the window, once it has gone down here: its release
+    // hides, as a click's does.
+    WPARAM armedKey_ = 0;
     unique_hfont font_;
     unique_hbitmap logo_;
     std::unique_ptr<BackedPicture> picAbout_;
     std::optional<CreditsScroller> scroller_;
     HWND hiddenButton_ = nullptr;  // a child: the window destroys it
-    unique_hwnd window_;
 };
 
 // What the main window's About button does: shows a freshly made About

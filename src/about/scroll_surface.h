@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "about/pixel_rect.h"
+#include "platform/pixel_rect.h"
 
 // The picture the credits scroll in, as the scroller sees it: its measures,
 // three drawing operations on its off-screen image, and the clock.

@@ -2,24 +2,28 @@
 
 #include <utility>
 
-#include "platform/win32_window_thunk.h"
-
 BackedPicture::BackedPicture(std::function<void()> onClick) : onClick_(std::move(onClick)) {}
 
-BackedPicture::~BackedPicture() { window_.reset(); }
+BackedPicture::~BackedPicture() { DestroyWindowNow(); }
 
-std::unique_ptr<BackedPicture> BackedPicture::Create(HWND parent, const PixelRect& place, const Style& style,
-                                                     std::function<void()> onClick) {
-    const wchar_t* windowClass = WindowClass<BackedPicture>(L"GlyphorBackedPicture", nullptr);
-    if (!windowClass) return nullptr;
+std::unique_ptr<BackedPicture> BackedPicture::Create(HWND parent, const wchar_t* name, const PixelRect& place,
+                                                     const Style& style, std::function<void()> onClick) {
     std::unique_ptr<BackedPicture> picture(new BackedPicture(std::move(onClick)));
-    picture->window_.reset(CreateWindowExW(0, windowClass, L"", WS_CHILD | WS_VISIBLE, place.left, place.top,
-                                           place.right - place.left, place.bottom - place.top, parent, nullptr,
-                                           GetModuleHandleW(nullptr), picture.get()));
-    if (!picture->window_) return nullptr;
+    if (!picture->CreateWindowNow(0, name, WS_CHILD | WS_VISIBLE, place.left, place.top, place.right - place.left,
+                                  place.bottom - place.top, parent))
+        return nullptr;
     picture->image_.emplace(picture->hwnd(), style.font, style.text, style.background);
     picture->image_->Clear();
     return picture;
+}
+
+void BackedPicture::Reshape(const PixelRect& place, const Style& style) {
+    SetWindowPos(hwnd(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    image_.reset();  // lets go of the old font before its owner deletes it
+    image_.emplace(hwnd(), style.font, style.text, style.background);
+    image_->Clear();
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void BackedPicture::Refresh() {
@@ -30,31 +34,24 @@ void BackedPicture::Refresh() {
     if (dc && image_ && GetClientRect(hwnd(), &client)) image_->PaintTo(dc.get(), client);
 }
 
-LRESULT BackedPicture::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT BackedPicture::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
     case WM_ERASEBKGND:
         return 1;  // the image covers every pixel
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        if (HDC dc = BeginPaint(hwnd, &paint)) {
-            if (image_) image_->PaintTo(dc, paint.rcPaint);
-            EndPaint(hwnd, &paint);
-        }
+        const unique_paint_dc dc(hwnd());
+        if (dc && image_) image_->PaintTo(dc.get(), dc.area());
         return 0;
     }
     case WM_PRINTCLIENT: {
         RECT client{};
-        GetClientRect(hwnd, &client);
+        GetClientRect(hwnd(), &client);
         if (image_) image_->PaintTo(reinterpret_cast<HDC>(wParam), client);
         return 0;
     }
     case WM_LBUTTONUP:
         onClick_();
         return 0;
-    case WM_NCDESTROY:
-        // Its parent may destroy it first; the handle must not be closed twice.
-        window_.release();
-        break;
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    return DefaultHandling(message, wParam, lParam);
 }

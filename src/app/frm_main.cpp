@@ -6,10 +6,10 @@
 #include <string>
 
 #include "app/control_ids.h"
+#include "app/win32_draw_font_preview.h"
 #include "app/win32_message_box_prompts.h"
 #include "repair/refresh_default_font.h"
 #include "about/frm_about.h"
-#include "platform/twips.h"
 #include "fonts/win32_enumerate_bengali_families.h"
 #include "fonts/win32_font_catalog.h"
 #include "platform/win32_is_administrator.h"
@@ -17,17 +17,21 @@
 #include "platform/win32_window_icon.h"
 #include "platform/win32_font_files.h"
 #include "platform/win32_windows_version.h"
+#include "platform/win32_create_font.h"
+#include "platform/win32_dpi.h"
 #include "repair/fix_default_font.h"
 #include "repair/restore_default_font.h"
 
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
+
 namespace {
 
-constexpr wchar_t kMainClass[] = L"GlyphorMain";
 constexpr wchar_t kPanelClass[] = L"GlyphorPanel";
 constexpr wchar_t kCaption[] = L"Glyphor by Orrinel";
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
-constexpr int kClientWidthTwips = 3420;
-constexpr int kClientHeightTwips = 3045;
+constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 
 // Containers pass their children's notifications and colour requests on, so
 // that the main window sees them as if the controls were its own.
@@ -39,6 +43,8 @@ bool ForwardsToParent(UINT message) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
         return true;
     default:
         return false;
@@ -68,92 +74,63 @@ LRESULT CALLBACK FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPA
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-bool RegisterClasses(HINSTANCE instance, WNDPROC mainProc) {
-    WNDCLASSEXW main{};
-    main.cbSize = sizeof main;
-    main.lpfnWndProc = mainProc;
-    main.hInstance = instance;
-    main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    main.lpszClassName = kMainClass;
-
-    WNDCLASSEXW panel = main;
-    panel.lpfnWndProc = PanelProc;
-    panel.lpszClassName = kPanelClass;
-
-    // A second registration fails with ERROR_CLASS_ALREADY_EXISTS, which is fine.
-    for (const WNDCLASSEXW* cls : {&main, &panel}) {
-        if (!RegisterClassExW(cls) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-    }
-    return true;
-}
-
-int ScreenDpi() {
-    unique_window_dc screen(nullptr);
-    return screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
+// The panel keeps no state of its own, so it needs no object behind it.
+bool RegisterPanelClass(HINSTANCE instance) {
+    static const ATOM atom = [instance] {
+        WNDCLASSEXW panel{};
+        panel.cbSize = sizeof panel;
+        panel.lpfnWndProc = PanelProc;
+        panel.hInstance = instance;
+        panel.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        panel.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        panel.lpszClassName = kPanelClass;
+        return RegisterClassExW(&panel);
+    }();
+    return atom != 0;
 }
 
 }  // namespace
 
 std::unique_ptr<frmMain> frmMain::Create(HINSTANCE instance) {
-    if (!RegisterClasses(instance, WindowProc)) return nullptr;
+    if (!RegisterPanelClass(instance)) return nullptr;
     std::unique_ptr<frmMain> form(new frmMain);
-    const int dpi = ScreenDpi();
-
-    RECT outer{0, 0, TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi)};
-    AdjustWindowRectEx(&outer, kMainStyle, FALSE, 0);
-    HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, kMainClass, kCaption, kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance,
-                                  form.get());
-    if (!window) return nullptr;
-
-    LOGFONTW face{};
-    face.lfHeight = -PointsToPixels(975, dpi);  // 9.75 pt
-    face.lfWeight = FW_NORMAL;
-    face.lfCharSet = ANSI_CHARSET;
-    lstrcpynW(face.lfFaceName, L"Trebuchet MS", LF_FACESIZE);
-    form->font_.reset(CreateFontIndirectW(&face));
-
-    if (!form->CreateControls(instance)) return nullptr;
+    // Made without a size: LayOut gives it one at its monitor's DPI, which
+    // only the window itself can tell.
+    if (!form->CreateWindowNow(kMainExStyle, kCaption, kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr) ||
+        !form->CreateControls(instance))
+        return nullptr;
+    form->LayOut(ReadWindowDpi(form->hwnd()), nullptr);
     return form;
 }
 
-// The window goes first, while the font its controls use still exists.
-frmMain::~frmMain() { window_.reset(); }
+// The window goes first, while the fonts its controls use still exist.
+frmMain::~frmMain() { DestroyWindowNow(); }
 
 bool frmMain::CreateControls(HINSTANCE instance) {
-    const int dpi = ScreenDpi();
-    const auto add = [&](HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, DWORD exStyle, int id,
-                         int left, int top, int width, int height) {
-        HWND control = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
-                                       TwipsToPixels(left, dpi), TwipsToPixels(top, dpi), TwipsToPixels(width, dpi),
-                                       TwipsToPixels(height, dpi), parent, reinterpret_cast<HMENU>(INT_PTR{id}),
-                                       instance, nullptr);
-        if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        return control;
+    // Placed and given their font by LayOut.
+    const auto add = [&](HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, DWORD exStyle, int id) {
+        return CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent,
+                               reinterpret_cast<HMENU>(INT_PTR{id}), instance, nullptr);
     };
-    HWND main = window_.get();
+    HWND main = hwnd();
 
-    lblDefFont_ = add(main, WC_STATICW, L"", SS_LEFT | SS_NOPREFIX, 0, ControlId::lblDefFont, 120, 120, 3135, 255);
-    Frame1_ = add(main, WC_BUTTONW, L":: Choose your font  ::", BS_GROUPBOX, WS_EX_CONTROLPARENT, ControlId::Frame1, 90,
-                  480, 3240, 2460);
+    lblDefFont_ = add(main, WC_STATICW, L"", SS_LEFT | SS_NOPREFIX, 0, ControlId::lblDefFont);
+    Frame1_ = add(main, WC_BUTTONW, L":: Choose your font  ::", BS_GROUPBOX, WS_EX_CONTROLPARENT, ControlId::Frame1);
     if (Frame1_) SetWindowSubclass(Frame1_, FrameSubclassProc, 0, 0);
-    lblFont_ = add(Frame1_, WC_STATICW, L"Font Name: (e.g.- Bangla)", SS_LEFT, 0, ControlId::lblFont, 225, 315, 2670,
-                   330);
-    // The drop-down part gets room for a dozen entries; the closed height is set below.
-    comFont_ = add(Frame1_, WC_COMBOBOXW, L"", CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0,
-                   ControlId::comFont, 120, 675, 3015, 390 + 12 * 255);
-    Picture1_ = add(Frame1_, kPanelClass, L"", 0, WS_EX_CONTROLPARENT, ControlId::Picture1, 120, 1080, 3045, 1335);
-    chkFS_ = add(Picture1_, WC_BUTTONW, L" Enable Font Smoothing", BS_AUTOCHECKBOX | WS_TABSTOP, 0, ControlId::chkFS,
-                 120, 80, 2895, 270);
+    lblFont_ = add(Frame1_, WC_STATICW, L"Font Name: (e.g.- Bangla)", SS_LEFT, 0, ControlId::lblFont);
+    // The list draws its own entries; they stay strings, so that sorting,
+    // CB_GETLBTEXT, typing and screen readers work as for a plain list.
+    comFont_ = add(Frame1_, WC_COMBOBOXW, L"",
+                   CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL |
+                       WS_TABSTOP,
+                   0, ControlId::comFont);
+    Picture1_ = add(Frame1_, kPanelClass, L"", 0, WS_EX_CONTROLPARENT, ControlId::Picture1);
+    chkFS_ = add(Picture1_, WC_BUTTONW, L" Enable Font Smoothing", BS_AUTOCHECKBOX | WS_TABSTOP, 0, ControlId::chkFS);
     chkIE_ = add(Picture1_, WC_BUTTONW, L" Set as IE Default for Bengali", BS_AUTOCHECKBOX | WS_TABSTOP, 0,
-                 ControlId::chkIE, 120, 400, 2895, 270);
-    cmdFix_ = add(Picture1_, WC_BUTTONW, L"&Fix It", BS_PUSHBUTTON | WS_TABSTOP, 0, ControlId::cmdFix, 120, 840, 885,
-                  420);
-    cmdDef_ = add(Picture1_, WC_BUTTONW, L"&Restore", BS_PUSHBUTTON | WS_TABSTOP, 0, ControlId::cmdDef, 1080, 840, 915,
-                  420);
-    Command1_ = add(Picture1_, WC_BUTTONW, L"&About", BS_PUSHBUTTON | WS_TABSTOP, 0, ControlId::Command1, 2040, 840,
-                    885, 420);
+                 ControlId::chkIE);
+    cmdFix_ = add(Picture1_, WC_BUTTONW, L"&Fix It", BS_PUSHBUTTON | WS_TABSTOP, 0, ControlId::cmdFix);
+    cmdDef_ = add(Picture1_, WC_BUTTONW, L"&Restore", BS_PUSHBUTTON | WS_TABSTOP, 0, ControlId::cmdDef);
+    Command1_ = add(Picture1_, WC_BUTTONW, L"&About", BS_PUSHBUTTON | WS_TABSTOP, 0, ControlId::Command1);
     for (HWND control : {lblDefFont_, Frame1_, lblFont_, comFont_, Picture1_, chkFS_, chkIE_, cmdFix_, cmdDef_,
                          Command1_}) {
         if (!control) return false;
@@ -162,10 +139,63 @@ bool frmMain::CreateControls(HINSTANCE instance) {
     SetWindowTextW(comFont_, std::wstring(kFontChoicePlaceholder).c_str());
     SendMessageW(chkFS_, BM_SETCHECK, BST_CHECKED, 0);
 
+    tabOrder_ = {cmdFix_, Command1_, chkFS_, comFont_, cmdDef_, chkIE_};
+
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, main, nullptr, instance,
+                               nullptr);
+    AddTooltip(comFont_, L"Choose a Font from the list");
+    COMBOBOXINFO comboInfo{};
+    comboInfo.cbSize = sizeof comboInfo;
+    if (GetComboBoxInfo(comFont_, &comboInfo) && comboInfo.hwndItem)
+        AddTooltip(comboInfo.hwndItem, L"Choose a Font from the list");
+    AddTooltip(chkFS_, L"Activate Microsoft ClearType");
+    AddTooltip(chkIE_, L"Also set it as default font of Internet Explorer for Bengali locale");
+    AddTooltip(cmdDef_, L"Restore Vrinda as Default");
+    return true;
+}
+
+void frmMain::LayOut(int dpi, const RECT* suggested) {
+    layout_ = MainLayoutAt(dpi);
+
+    // The controls take the new font before the old one is deleted.
+    unique_hfont font = CreateTrebuchetFont(kMainFontHundredthsOfPoint, dpi);
+    const std::array<HWND, 10> controls{lblDefFont_, Frame1_, lblFont_, comFont_, Picture1_,
+                                        chkFS_,      chkIE_,  cmdFix_,  cmdDef_,  Command1_};
+    for (HWND control : controls) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    font_ = std::move(font);
+    previewFonts_.Clear();
+
+    for (const MainControlPlace& place : layout_.controls) {
+        const auto control = std::find_if(controls.begin(), controls.end(),
+                                          [&](HWND c) { return GetDlgCtrlID(c) == place.id; });
+        if (control == controls.end()) continue;
+        const PixelRect& r = place.rect;
+        // A combo box's height is that of its dropped list.
+        const int height = place.id == ControlId::comFont ? layout_.comboDroppedHeight : r.bottom - r.top;
+        SetWindowPos(*control, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SendMessageW(comFont_, CB_SETITEMHEIGHT, 0, layout_.listItemHeight);
+    const PixelRect combo = layout_.RectOf(ControlId::comFont);
+    FitClosedComboHeight(combo.bottom - combo.top);
+
+    const FrameInsets frame = ReadFrameInsets(kMainStyle, kMainExStyle, dpi);
+    if (suggested) {
+        const PixelRect r = PlaceForNewDpi({suggested->left, suggested->top, suggested->right, suggested->bottom},
+                                           frame, layout_.clientWidth, layout_.clientHeight);
+        SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        SetWindowPos(hwnd(), nullptr, 0, 0, OuterWidth(frame, layout_.clientWidth),
+                     OuterHeight(frame, layout_.clientHeight), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void frmMain::FitClosedComboHeight(int wanted) {
     // A closed combo box is as tall as its font makes it; size its selection
     // field so that the control keeps its designed height. How the field maps
     // to the whole differs between implementations, hence the re-measuring.
-    const int wanted = TwipsToPixels(390, dpi);
     auto field = static_cast<int>(SendMessageW(comFont_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
     for (int attempt = 0; attempt < 3 && field > 0; ++attempt) {
         RECT closed;
@@ -175,20 +205,16 @@ bool frmMain::CreateControls(HINSTANCE instance) {
         field += wanted - height;
         SendMessageW(comFont_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
+}
 
-    tabOrder_ = {cmdFix_, Command1_, chkFS_, comFont_, cmdDef_, chkIE_};
-
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_.get(), nullptr,
-                               instance, nullptr);
-    AddTooltip(comFont_, L"Choose a Font from the list");
-    COMBOBOXINFO combo{};
-    combo.cbSize = sizeof combo;
-    if (GetComboBoxInfo(comFont_, &combo) && combo.hwndItem) AddTooltip(combo.hwndItem, L"Choose a Font from the list");
-    AddTooltip(chkFS_, L"Activate Microsoft ClearType");
-    AddTooltip(chkIE_, L"Also set it as default font of Internet Explorer for Bengali locale");
-    AddTooltip(cmdDef_, L"Restore Vrinda as Default");
-    return true;
+void frmMain::DrawFontListItem(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1)) return;  // an empty list has nothing to show
+    const auto length = SendMessageW(comFont_, CB_GETLBTEXTLEN, item.itemID, 0);
+    if (length == CB_ERR) return;
+    std::wstring family(static_cast<std::size_t>(length) + 1, L'\0');
+    family.resize(static_cast<std::size_t>(
+        SendMessageW(comFont_, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(family.data()))));
+    DrawFontPreview(item, family, font_.get(), previewFonts_.FontFor(family).get(), layout_.listItemPadding);
 }
 
 void frmMain::AddTooltip(HWND control, const wchar_t* text) {
@@ -210,18 +236,18 @@ bool frmMain::Load() {
 
 void frmMain::Show() {
     RECT frame;
-    GetWindowRect(window_.get(), &frame);
+    GetWindowRect(hwnd(), &frame);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    SetWindowPos(window_.get(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+    SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(window_.get(), SW_SHOWNORMAL);
-    UpdateWindow(window_.get());
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    UpdateWindow(hwnd());
     SetFocus(cmdFix_);
     lastFocus_ = cmdFix_;
 }
 
 bool frmMain::PreTranslateMessage(MSG& message) {
-    HWND main = window_.get();
+    HWND main = hwnd();
     if (!main || (message.hwnd != main && !IsChild(main, message.hwnd))) return false;
     if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 &&
         GetKeyState(VK_MENU) >= 0)
@@ -241,7 +267,7 @@ bool frmMain::MoveFocusInTabOrder(bool backwards) {
         HWND next = tabOrder_[static_cast<std::size_t>(index)];
         if (IsWindowEnabled(next) && IsWindowVisible(next)) {
             // Keyboard users get focus rectangles from here on, as in any dialog.
-            SendMessageW(window_.get(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+            SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
             SetFocus(next);
             if (next == comFont_) SendMessageW(comFont_, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
             return true;
@@ -273,40 +299,24 @@ bool frmMain::IsAdministrator() { return mAPIs::IsAdministrator(); }
 void frmMain::ShowDefaultFont() { RefreshDefaultFont(registry_, *this); }
 
 void frmMain::FillFontList() {
-    unique_window_dc dc(window_.get());
+    unique_window_dc dc(hwnd());
     if (!dc) return;
     for (const std::wstring& family : mFontEnum::EnumerateBengaliFamilies(dc.get()))
         SendMessageW(comFont_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(family.c_str()));
 }
 
 void frmMain::RunRepair(void (*operation)(MainWindowControls&, RepairServices)) {
-    MessageBoxPrompts prompts(window_.get());
+    MessageBoxPrompts prompts(hwnd());
     Win32FontFiles files;
     Win32FontCatalog fonts;
-    mRestart::ShellRestartPrompt restart(window_.get());
+    mRestart::ShellRestartPrompt restart(hwnd());
     operation(*this, {registry_, files, fonts, prompts, restart, ReadWindowsVersion()});
 }
 
-void frmMain::InstallIcon() { mMain::SetWindowIcon(window_.get(), L"APPICON", true); }
-
-LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<frmMain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        form->window_.reset(window);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto* form = reinterpret_cast<frmMain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!form) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        form->window_.release();
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return form->HandleMessage(message, wParam, lParam);
-}
+void frmMain::InstallIcon() { mMain::SetWindowIcon(hwnd(), L"APPICON", true); }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    HWND window = window_.get();
+    HWND window = hwnd();
     switch (message) {
     case WM_ACTIVATE:
         // Give the focus back to the control that had it, as dialogs do.
@@ -335,6 +345,33 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexc
             }
         }
         break;
+    case WM_MEASUREITEM: {
+        // Asked while the combo box is made: the list's entries, not its field.
+        auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (measure.CtlType != ODT_COMBOBOX || measure.itemID == static_cast<UINT>(-1)) break;
+        measure.itemHeight = static_cast<UINT>(MainLayoutAt(ReadWindowDpi(window)).listItemHeight);
+        return TRUE;
+    }
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.CtlType != ODT_COMBOBOX || item.hwndItem != comFont_) break;
+        DrawFontListItem(item);
+        return TRUE;
+    }
+    case WM_GETDPISCALEDSIZE: {
+        // Asked before a move to another monitor: the exact size there, so
+        // that the rectangle WM_DPICHANGED suggests needs no correction.
+        const int dpi = static_cast<int>(wParam);
+        const MainLayout layout = MainLayoutAt(dpi);
+        const FrameInsets frame = ReadFrameInsets(kMainStyle, kMainExStyle, dpi);
+        auto& size = *reinterpret_cast<SIZE*>(lParam);
+        size = {OuterWidth(frame, layout.clientWidth), OuterHeight(frame, layout.clientHeight)};
+        return TRUE;
+    }
+    case WM_DPICHANGED:
+        LayOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        InstallIcon();
+        return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(font_.get());
     case WM_DESTROY:
@@ -343,5 +380,5 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexc
     default:
         break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return DefaultHandling(message, wParam, lParam);
 }

@@ -70,6 +70,9 @@ public:
     explicit unique_window_dc(HWND window) noexcept : window_(window), dc_(::GetDC(window)) {}
     unique_window_dc(const unique_window_dc&) = delete;
     unique_window_dc& operator=(const unique_window_dc&) = delete;
+    unique_window_dc(unique_window_dc&& other) noexcept
+        : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+    unique_window_dc& operator=(unique_window_dc&&) = delete;
     ~unique_window_dc() {
         if (dc_) ::ReleaseDC(window_, dc_);
     }
@@ -78,6 +81,31 @@ public:
 
 private:
     HWND window_;
+    HDC dc_;
+};
+
+// The device context of one WM_PAINT, ended on the window it began on.
+// EndPaint is owed even when BeginPaint gave no context: it shows the caret
+// again.
+class unique_paint_dc {
+public:
+    explicit unique_paint_dc(HWND window) noexcept : window_(window), dc_(::BeginPaint(window, &paint_)) {}
+    unique_paint_dc(const unique_paint_dc&) = delete;
+    unique_paint_dc& operator=(const unique_paint_dc&) = delete;
+    unique_paint_dc(unique_paint_dc&& other) noexcept
+        : window_(std::exchange(other.window_, nullptr)), paint_(other.paint_), dc_(std::exchange(other.dc_, nullptr)) {}
+    unique_paint_dc& operator=(unique_paint_dc&&) = delete;
+    ~unique_paint_dc() {
+        if (window_) ::EndPaint(window_, &paint_);
+    }
+    HDC get() const noexcept { return dc_; }
+    explicit operator bool() const noexcept { return dc_ != nullptr; }
+    // The part of the window that needs painting.
+    const RECT& area() const noexcept { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
     HDC dc_;
 };
 

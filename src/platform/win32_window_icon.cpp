@@ -1,13 +1,17 @@
 #include "platform/win32_window_icon.h"
 
+#include "platform/win32_dpi.h"
+
 namespace mMain {
 namespace {
 
 // Shared icons belong to the system and come back as the same handle on
-// every load, so none is ever destroyed here.
-HICON LoadSharedIcon(const wchar_t* name, int widthMetric, int heightMetric) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_ICON, GetSystemMetrics(widthMetric),
-                                         GetSystemMetrics(heightMetric), LR_SHARED));
+// every load of one size, so none is ever destroyed here. The sizes are
+// those of the window's monitor.
+HICON LoadSharedIcon(const wchar_t* name, int widthMetric, int heightMetric, int dpi) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_ICON,
+                                         ReadSystemMetricForDpi(widthMetric, dpi),
+                                         ReadSystemMetricForDpi(heightMetric, dpi), LR_SHARED));
 }
 
 void SendIcon(HWND window, HWND owner, WPARAM size, HICON icon) {
@@ -25,8 +29,9 @@ void SetWindowIcon(HWND window, const wchar_t* name, bool includeOwner) {
         owner = window;
         while (HWND next = GetWindow(owner, GW_OWNER)) owner = next;
     }
-    SendIcon(window, owner, ICON_BIG, LoadSharedIcon(name, SM_CXICON, SM_CYICON));
-    SendIcon(window, owner, ICON_SMALL, LoadSharedIcon(name, SM_CXSMICON, SM_CYSMICON));
+    const int dpi = ReadWindowDpi(window);
+    SendIcon(window, owner, ICON_BIG, LoadSharedIcon(name, SM_CXICON, SM_CYICON, dpi));
+    SendIcon(window, owner, ICON_SMALL, LoadSharedIcon(name, SM_CXSMICON, SM_CYSMICON, dpi));
 }
 
 }  // namespace mMain

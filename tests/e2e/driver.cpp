@@ -156,6 +156,17 @@ void ClickAt(POINT screen) {
     SendInput(3, input, sizeof(INPUT));
 }
 
+void PressKey(WORD key) {
+    INPUT input[2] = {};
+    for (INPUT& one : input) {
+        one.type = INPUT_KEYBOARD;
+        one.ki.wVk = key;
+        one.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    }
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
 POINT CentreOf(HWND window) {
     RECT area{};
     GetWindowRect(window, &area);

@@ -105,6 +105,8 @@ TEST_P(Resources, ManifestAsksForCommonControlsSixAndElevation) {
                             " publicKeyToken=\"6595b64144ccf1df\" language=\"*\""),
               std::string::npos);
     EXPECT_NE(manifest.find("level=\"requireAdministrator\""), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
     EXPECT_EQ(manifest.find("\n"), manifest.find("\r\n") + 1) << "lines end in CR LF";
 }
 

@@ -1,0 +1,173 @@
+// Glyphor on a 150 % screen: the prefix's LogPixels is 144 before it starts.
+// This runner itself started at 96 DPI, so it converts with 144 by hand.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "about/about_layout.h"
+#include "app/control_ids.h"
+#include "app/font_preview_sample.h"
+#include "app/main_layout.h"
+#include "driver.h"
+#include "platform/twips.h"
+#include "platform/win32_create_font.h"
+#include "screen_capture.h"
+
+using namespace driver;
+
+namespace {
+
+constexpr int kDpi = 144;
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) return -1;
+    return static_cast<LRESULT>(result);
+}
+
+// The pixels other than the background inside their tight box, from column
+// fromX on: what text leaves on a picture, wherever it was put.
+struct Ink {
+    int width = 0, height = 0;
+    std::vector<bool> mask;
+};
+
+Ink InkOf(const ScreenImage& image, int fromX, std::uint32_t background) {
+    int left = image.width, top = image.height, right = -1, bottom = -1;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = fromX; x < image.width; ++x)
+            if (image.At(x, y) != background)
+                left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+    Ink ink;
+    if (right < 0) return ink;
+    ink.width = right - left + 1, ink.height = bottom - top + 1;
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x) ink.mask.push_back(image.At(x, y) != background);
+    return ink;
+}
+
+// The share of the inked pixels the two have in common; 0 for boxes of
+// different sizes.
+double Likeness(const Ink& a, const Ink& b) {
+    if (a.width != b.width || a.height != b.height || a.mask.empty()) return 0;
+    int both = 0, either = 0;
+    for (std::size_t i = 0; i < a.mask.size(); ++i) both += a.mask[i] && b.mask[i], either += a.mask[i] || b.mask[i];
+    return static_cast<double>(both) / either;
+}
+
+// The Bengali sample as this test draws it in the family, black on white.
+Ink SampleInk(const std::wstring& family, int emHeight) {
+    const unique_hfont font = CreateRegularFont(family, -emHeight, DEFAULT_CHARSET);
+    const ScreenImage image = CaptureDrawing(emHeight * 12, emHeight * 3, [&](HDC dc) {
+        RECT area{0, 0, emHeight * 12, emHeight * 3};
+        FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        const unique_select_object selection(dc, font.get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(0, 0, 0));
+        DrawTextW(dc, kBengaliSample.data(), static_cast<int>(kBengaliSample.size()), &area,
+                  DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+    });
+    return InkOf(image, 0, 0xFFFFFF);
+}
+
+class HighDpi : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const DWORD dpi = kDpi;
+        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                                  sizeof dpi),
+                  ERROR_SUCCESS);
+    }
+    void SetUp() override { ASSERT_NE(glyphor.window, nullptr); }
+
+    // A length of the 96-DPI layout, half as long again.
+    static void ExpectScaled(int actual, int at96, const char* what) {
+        EXPECT_NEAR(actual, at96 * 1.5, 1.0) << what;
+    }
+
+    StartedGlyphor glyphor;
+};
+
+TEST_F(HighDpi, MainWindowAndItsControlsAreHalfAgainAsLarge) {
+    const MainLayout at96 = MainLayoutAt(96);
+    RECT client{};
+    GetClientRect(glyphor.window, &client);
+    ExpectScaled(client.right, at96.clientWidth, "client width");
+    ExpectScaled(client.bottom, at96.clientHeight, "client height");
+    for (const MainControlPlace& place : at96.controls) {
+        SCOPED_TRACE(::testing::Message() << "control " << place.id);
+        const HWND control = ChildById(glyphor.window, place.id);
+        ASSERT_NE(control, nullptr);
+        const RECT r = RectInParent(control);
+        ExpectScaled(r.left, place.rect.left, "left");
+        ExpectScaled(r.top, place.rect.top, "top");
+        ExpectScaled(r.right - r.left, place.rect.right - place.rect.left, "width");
+        ExpectScaled(r.bottom - r.top, place.rect.bottom - place.rect.top, "height");
+    }
+}
+
+TEST_F(HighDpi, AboutWindowIsHalfAgainAsLargeAndEscGivesTheMainWindowBack) {
+    Click(ChildById(glyphor.window, ControlId::Command1));
+    const HWND about = FindWindowOf(glyphor.program.pid(), L"GlyphorAbout", L"About");
+    ASSERT_NE(about, nullptr);
+    const AboutLayout at96 = AboutLayoutAt(96);
+    const RECT frame = ScreenRect(about);
+    ExpectScaled(frame.right - frame.left, at96.width, "width");
+    ExpectScaled(frame.bottom - frame.top, at96.height, "height");
+    // The lower part's edges lie on the outermost pixels at this DPI too.
+    const std::uint32_t edge = Rgb(GetSysColor(COLOR_WINDOWTEXT));
+    ScreenImage window;
+    ASSERT_TRUE(WaitUntil(5s, [&] {
+        window = CaptureScreen(frame);
+        return window.height > 0 && window.CountOtherThan(edge, window.height - 1, window.height) == 0;
+    })) << "the bottom edge is not on the last row";
+    EXPECT_EQ(window.At(window.width - 1, window.height - 2), edge) << "the right edge is not on the last column";
+
+    ASSERT_TRUE(WaitUntil(5s, [&] { return GetForegroundWindow() == about; }));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil(5s, [&] { return !IsWindowVisible(about); })) << "still shown";
+    EXPECT_TRUE(IsWindowEnabled(glyphor.window));
+    EXPECT_TRUE(WaitUntil(5s, [&] { return GetForegroundWindow() == glyphor.window; }));
+    GUITHREADINFO input{};
+    input.cbSize = sizeof input;
+    GetGUIThreadInfo(GetWindowThreadProcessId(glyphor.window, nullptr), &input);
+    EXPECT_TRUE(IsChild(glyphor.window, input.hwndFocus)) << "the keyboard focus is not in the main window";
+    EXPECT_TRUE(glyphor.program.Running());
+}
+
+TEST_F(HighDpi, EachListEntryShowsTheBengaliSampleInItsOwnFamily) {
+    const HWND combo = ChildById(glyphor.window, ControlId::comFont);
+    Send(combo, CB_SHOWDROPDOWN, TRUE);
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitUntil(5s, [&] {
+        for (HWND window : TopLevelWindowsOf(glyphor.program.pid()))
+            if (ClassOf(window) == L"ComboLBox") list = window;
+        return list != nullptr;
+    })) << "the list did not drop";
+    const int itemHeight = static_cast<int>(Send(list, LB_GETITEMHEIGHT));
+    EXPECT_NEAR(itemHeight, MainLayoutAt(96).listItemHeight * 1.5, 1.0);
+    POINT origin{0, 0};
+    ClientToScreen(list, &origin);
+    RECT client{};
+    GetClientRect(list, &client);
+    const int shown = std::min(static_cast<int>(Send(combo, CB_GETCOUNT)), static_cast<int>(client.bottom) / itemHeight);
+    ASSERT_GE(shown, 2) << "the host's Bengali fonts are missing";
+
+    for (int i = 0; i < shown; ++i) {
+        std::wstring family(static_cast<std::size_t>(Send(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i))) + 1, L'\0');
+        family.resize(static_cast<std::size_t>(
+            Send(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(family.data()))));
+        SCOPED_TRACE(::testing::PrintToString(family));
+        const int top = origin.y + i * itemHeight;
+        const ScreenImage item = CaptureScreen({origin.x, top, origin.x + client.right, top + itemHeight});
+        SaveBitmap(item, ArtefactPath(L"item-" + std::to_wstring(i) + L".bmp"));
+        // The name stays in the left half; the sample is all the right half holds.
+        const Ink drawn = InkOf(item, item.width / 2, Rgb(GetSysColor(COLOR_WINDOW)));
+        EXPECT_GT(Likeness(drawn, SampleInk(family, TwipsToPixels(225, kDpi))), 0.9);  // 11.25 pt
+    }
+    Send(combo, CB_SHOWDROPDOWN, FALSE);
+}
+
+}  // namespace
