@@ -6,6 +6,8 @@
 // and a process that does nothing but run a window timer paced like the
 // credits' and draws nothing (this one, while it measures that timer).
 //
+// It fails when the rolling credits take a quarter of a core or more.
+//
 // And the frame rate the credits reach, from how far the text moves between
 // captures of the display (one pixel row a frame), next to the rate the
 // system's timer allows: a frame is due at the first turn more than
@@ -228,6 +230,11 @@ int wmain(int argc, wchar_t** argv) {
     PrintComparison("rolling against the timer alone", rolling, timerAlone);
     PrintComparison("rolling against the idle main window", rolling, idle);
     PrintComparison("hidden again against the idle main window", hidden, idle);
+    // Between frames the scroller only waits for its timer.
+    constexpr double kMostRollingShare = 25;
+    const bool rollingWithinAim = *rolling.process < kMostRollingShare;
+    std::printf("  credits rolling take %.2f %% of a core (aim: under %.0f %%)%s\n", *rolling.process,
+                kMostRollingShare, rollingWithinAim ? "" : "  OVER THE AIM");
     if (meter.fromHost() && idle.reported && rolling.reported)
         std::printf("  (GetProcessTimes on glyphor.exe from this process says %.2f %% idle and %.2f %% rolling)\n",
                     *idle.reported, *rolling.reported);
@@ -247,5 +254,5 @@ int wmain(int argc, wchar_t** argv) {
         "                         turn more than %u ms after a frame comes %.1f ms after it)\n",
         expected, cadence.timerPeriodMs, CreditsScroller::kFrameIntervalMs, cadence.frameIntervalMs);
     std::printf("  ratio %.2f (measured to expected)\n", measured / expected);
-    return 0;
+    return rollingWithinAim ? 0 : 1;
 }

@@ -4,9 +4,9 @@
 // many families it saw.
 #include <windows.h>
 
-#include <set>
 #include <string>
 
+#include "family_names.h"
 #include "platform/unique_handle.h"
 
 namespace {
@@ -19,11 +19,6 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
-}
-
-int CALLBACK OneFamily(const LOGFONTW* family, const TEXTMETRICW*, DWORD, LPARAM names) {
-    reinterpret_cast<std::set<std::wstring>*>(names)->insert(family->lfFaceName);
-    return 1;
 }
 
 }  // namespace
@@ -42,14 +37,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                         nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
 
-    std::set<std::wstring> families;
-    {
-        const unique_window_dc dc(window);
-        LOGFONTW all{};
-        all.lfCharSet = DEFAULT_CHARSET;
-        EnumFontFamiliesExW(dc.get(), &all, OneFamily, reinterpret_cast<LPARAM>(&families), 0);
-    }
-    SetWindowTextW(window, (std::to_wstring(families.size()) + L" font families").c_str());
+    const std::size_t families = FamilyNames(unique_window_dc(window).get()).size();
+    SetWindowTextW(window, (std::to_wstring(families) + L" font families").c_str());
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
 

@@ -4,10 +4,7 @@
 
 namespace {
 
-constexpr std::wstring_view kLineBreak = L"\r\n";
-
-// Every line but the last, which is the empty one after the final break.
-constexpr std::array<std::wstring_view, 32> kCredits = {
+constexpr std::array<std::wstring_view, 33> kCredits = {
     L":: Glyphor  ::",
     L"by",
     L"Orrinel",
@@ -40,27 +37,9 @@ constexpr std::array<std::wstring_view, 32> kCredits = {
     L"Bengali Open Text Group",
     L"www.bengaliopentext.example",
     L"",
+    L"",
 };
 
 }  // namespace
 
-std::wstring CreditsText() {
-    std::wstring text;
-    for (const auto line : kCredits) {
-        text += line;
-        text += kLineBreak;
-    }
-    return text;
-}
-
-std::vector<std::wstring> SplitAtLineBreaks(std::wstring_view text) {
-    std::vector<std::wstring> lines;
-    for (;;) {
-        const auto at = text.find(kLineBreak);
-        lines.emplace_back(text.substr(0, at));
-        if (at == std::wstring_view::npos) return lines;
-        text.remove_prefix(at + kLineBreak.size());
-    }
-}
-
-std::vector<std::wstring> CreditLines() { return SplitAtLineBreaks(CreditsText()); }
+std::vector<std::wstring> CreditLines() { return {kCredits.begin(), kCredits.end()}; }

@@ -12,7 +12,6 @@ void CreditsScroller::Prepare() {
     const std::int32_t height = surface_.innerHeight();
     scrollRect_ = {0, 1, width, height};
     textRect_ = {0, height, width, height + surface_.lineHeight()};
-    drawFormat_ = kCentered;
 }
 
 void CreditsScroller::Start() {
@@ -46,7 +45,7 @@ void CreditsScroller::DrawFrame() {
     if (surface_.innerHeight() > textRect_.bottom) FetchLine();
     // The current line goes on being drawn, one row higher each frame, until
     // the next is fetched; each frame reveals one more of its pixel rows.
-    surface_.drawText(currentLine_, textRect_, drawFormat_);
+    surface_.drawText(currentLine_, textRect_, kCentered);
     textRect_ = Offset(textRect_, 0, -1);
     surface_.scrollUp(scrollRect_, scrollRect_);
     surface_.clearBottomRow();
@@ -55,8 +54,8 @@ void CreditsScroller::DrawFrame() {
 void CreditsScroller::FetchLine() {
     textRect_ = Offset(textRect_, 0, surface_.lineHeight());
     if (static_cast<std::size_t>(nextLine_) < creditLines_.size()) {
-        const std::wstring& line = creditLines_[static_cast<std::size_t>(nextLine_)];
-        currentLine_ = drawFormat_ == kCentered ? TrimBlanks(line) : line;
+        // Surrounding blanks would push a centred line off the centre.
+        currentLine_ = TrimBlanks(creditLines_[static_cast<std::size_t>(nextLine_)]);
     }
     ++nextLine_;
 }

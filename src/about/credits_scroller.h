@@ -46,7 +46,7 @@ public:
     }
 
     bool running() const { return running_; }
-    std::int32_t drawFormat() const { return drawFormat_; }
+    static constexpr std::int32_t drawFormat() { return kCentered; }
     const PixelRect& textRect() const { return textRect_; }
     const PixelRect& scrollRect() const { return scrollRect_; }
 
@@ -57,7 +57,6 @@ private:
     ScrollSurface& surface_;
     std::vector<std::wstring> creditLines_;
     bool running_ = false;
-    std::int32_t drawFormat_ = 0;
     std::uint32_t lastTick_ = 0;
     std::int32_t nextLine_ = 0;
     PixelRect textRect_;

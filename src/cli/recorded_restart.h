@@ -8,9 +8,9 @@
 // and the exit code tells the deployment engine that a restart is due.
 class RecordedRestart final : public RestartPrompt {
 public:
-    bool Offer(std::wstring_view text) override {
+    bool Offer(std::wstring_view prompt) override {
         offered = true;
-        this->text = text;
+        text = prompt;
         return true;
     }
 

@@ -1,6 +1,8 @@
 #include "platform/registry_access.h"
 
+#include <charconv>
 #include <cstddef>
+#include <iterator>
 #include <utility>
 
 namespace mRegistry {
@@ -27,12 +29,19 @@ void AppendUnits(std::vector<std::uint8_t>& data, std::wstring_view text) {
     data.push_back(0);
 }
 
+// std::to_wstring would link the C library's whole printf machinery in.
+std::wstring DecimalText(int value) {
+    char digits[16];
+    char* const end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    return std::wstring(digits, end);
+}
+
 std::wstring DecodeSmallBinary(const std::vector<std::uint8_t>& data) {
     switch (data.size()) {
     case 1:
-        return std::to_wstring(data[0]);
+        return DecimalText(data[0]);
     case 2:
-        return std::to_wstring(static_cast<std::int16_t>(data[0] | (data[1] << 8)));
+        return DecimalText(static_cast<std::int16_t>(data[0] | (data[1] << 8)));
     default:
         // Nothing sensible fits a longer (or empty) blob into a number.
         return {};

@@ -101,20 +101,29 @@ TEST_F(About, CreditsRollUpThroughThePicture) {
     const HWND picture = PictureOf(about);
     ASSERT_NE(picture, nullptr);
 
-    Sleep(1000);
-    const ScreenImage first = Capture(picture);
-    Sleep(400);
-    const ScreenImage second = Capture(picture);
+    // The first capture once some text has climbed above the rows where
+    // lines enter, so that there is something to follow.
+    ScreenImage first, second;
+    WaitUntil(5s, [&] {
+        first = Capture(picture);
+        return std::count(first.pixels.begin(), first.pixels.end(), text) > 0 &&
+               first.CountOtherThan(background, 0, pictureHeight - ScreenPixels(300)) > 0;
+    });
+    std::optional<int> moved;
+    WaitUntil(5s, [&] {
+        second = Capture(picture);
+        moved = RowsMovedUp(first, second, pictureHeight / 2, background);
+        return moved && *moved > 0;
+    });
     ASSERT_EQ(first.height, pictureHeight);
     ASSERT_EQ(second.height, pictureHeight);
     Keep(first, L"credits-first.bmp");
     Keep(second, L"credits-second.bmp");
 
-    EXPECT_GT(first.CountOtherThan(background), 0) << "no text after a second";
+    EXPECT_GT(first.CountOtherThan(background), 0) << "no text within 5 s";
     EXPECT_GT(std::count(first.pixels.begin(), first.pixels.end(), text), 0) << "no pixel in the text colour";
     EXPECT_EQ(first.CountOtherThan(background, 0, 1), 0) << "the top row holds text";
-    const std::optional<int> moved = RowsMovedUp(first, second, pictureHeight / 2, background);
-    ASSERT_TRUE(moved.has_value()) << "the second capture shows no upward shift of the first";
+    ASSERT_TRUE(moved.has_value()) << "no later capture shows an upward shift of the first";
     EXPECT_GT(*moved, 0) << "the text stood still";
     EXPECT_TRUE(IsWindowVisible(about));
 }
@@ -162,14 +171,15 @@ TEST_F(About, TheNextPressShowsAFreshWindowWhoseCreditsStartFromTheTop) {
     const HWND second = Shown();
     ASSERT_NE(second, nullptr) << "the click on About opened nothing";
     EXPECT_NE(second, first);
+    EXPECT_FALSE(IsWindow(first)) << "the first window was hidden, not destroyed";
     ASSERT_TRUE(WaitUntil(5s, [&] { return Painted(second); }));
     const ScreenImage fresh = Capture(PictureOf(second));
     Keep(fresh, L"second-show.bmp");
     EXPECT_EQ(fresh.CountOtherThan(background, 0, pictureHeight - entryRows), 0)
         << "text above the bottom rows: the credits went on from where they were";
 
-    Sleep(1000);
-    EXPECT_GT(Capture(PictureOf(second)).CountOtherThan(background), 0) << "the credits do not roll this time";
+    EXPECT_TRUE(WaitUntil(5s, [&] { return Capture(PictureOf(second)).CountOtherThan(background) > 0; }))
+        << "the credits do not roll this time";
 }
 
 }  // namespace

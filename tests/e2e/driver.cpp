@@ -156,15 +156,20 @@ void ClickAt(POINT screen) {
     SendInput(3, input, sizeof(INPUT));
 }
 
-void PressKey(WORD key) {
-    INPUT input[2] = {};
-    for (INPUT& one : input) {
+void PressKey(WORD key, bool shift) {
+    std::vector<INPUT> input;
+    const auto add = [&](WORD code, DWORD flags) {
+        INPUT one{};
         one.type = INPUT_KEYBOARD;
-        one.ki.wVk = key;
-        one.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-    }
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
+        one.ki.wVk = code;
+        one.ki.dwFlags = flags;
+        input.push_back(one);
+    };
+    if (shift) add(VK_SHIFT, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
 }
 
 POINT CentreOf(HWND window) {

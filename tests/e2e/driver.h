@@ -75,9 +75,9 @@ void Click(HWND button);
 // the input queue as a person's mouse gives it: the window under the pointer
 // gets it, unless that window takes no input.
 void ClickAt(POINT screen);
-// A real press and release of a key, through the input queue: the window
-// with the keyboard focus gets it.
-void PressKey(WORD key);
+// A real press and release of a key through the input queue, with Shift
+// held when asked; the window with the keyboard focus gets it.
+void PressKey(WORD key, bool shift = false);
 // The centre of a window on the screen.
 POINT CentreOf(HWND window);
 

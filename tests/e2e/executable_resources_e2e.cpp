@@ -144,4 +144,4 @@ TEST_P(Resources, AppIconHasFourTrueColourImages) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, Resources, ::testing::ValuesIn(kBuilds),
-                         [](const auto& info) { return std::string(info.param.architecture); });
+                         [](const auto& test) { return std::string(test.param.architecture); });

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 #include "app/control_ids.h"
@@ -85,27 +86,30 @@ TEST(MainWindowEndToEnd, WindowAndControlsAreLaidOutAsDesigned) {
     EXPECT_EQ(SendMessageW(ChildById(glyphor.window, chkIE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
-TEST(MainWindowEndToEnd, FocusStartsOnFixItAndTabFollowsTheDesignedOrder) {
+TEST(MainWindowEndToEnd, FocusStartsOnFixItAndTabFollowsTheDesignedOrderBothWays) {
     SetSubstitute(nullptr);
     StartedGlyphor glyphor;
     ASSERT_NE(glyphor.window, nullptr);
     const DWORD thread = GetWindowThreadProcessId(glyphor.window, nullptr);
-    const auto focus = [&] {
+    const auto focusedOn = [&](int id) {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
         GetGUIThreadInfo(thread, &info);
-        return info.hwndFocus;
+        const HWND expected = ChildById(glyphor.window, id);
+        return info.hwndFocus == expected || IsChild(expected, info.hwndFocus);
     };
+    // Keys go to the active window.
+    ASSERT_TRUE(WaitUntil(5s, [&] { return GetForegroundWindow() == glyphor.window; }));
 
     using namespace ControlId;
     const int order[] = {cmdFix, Command1, chkFS, comFont, cmdDef, chkIE, cmdFix};
-    for (int id : order) {
-        const HWND expected = ChildById(glyphor.window, id);
-        const HWND actual = focus();
-        EXPECT_TRUE(actual == expected || IsChild(expected, actual)) << "expected control " << id;
-        PostMessageW(actual, WM_KEYDOWN, VK_TAB, 1);
-        PostMessageW(actual, WM_KEYUP, VK_TAB, 0xC0000001);
-        Sleep(300);
+    for (std::size_t i = 0; i < std::size(order); ++i) {
+        if (i > 0) PressKey(VK_TAB);
+        EXPECT_TRUE(WaitUntil(5s, [&] { return focusedOn(order[i]); })) << "expected control " << order[i];
+    }
+    for (std::size_t i = std::size(order) - 1; i-- > 0;) {
+        PressKey(VK_TAB, true);
+        EXPECT_TRUE(WaitUntil(5s, [&] { return focusedOn(order[i]); })) << "back to control " << order[i];
     }
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -31,19 +30,6 @@ TEST(CreditLines, ArePlainAsciiWithoutSurroundingBlanks) {
         EXPECT_NE(line.back(), L' ');
         EXPECT_EQ(line.find(L'&'), std::wstring::npos);
     }
-}
-
-TEST(CreditLines, ComeFromOneTextEndingInALineBreak) {
-    const auto text = CreditsText();
-    ASSERT_GE(text.size(), 2u);
-    EXPECT_EQ(text.substr(text.size() - 2), L"\r\n");
-    EXPECT_EQ(SplitAtLineBreaks(text), CreditLines());
-}
-
-TEST(SplitAtLineBreaks, SplitsOnlyAtCarriageReturnLineFeed) {
-    EXPECT_EQ(SplitAtLineBreaks(L"a\rb\nc\r\n\r\nd"), (std::vector<std::wstring>{L"a\rb\nc", L"", L"d"}));
-    EXPECT_EQ(SplitAtLineBreaks(L""), (std::vector<std::wstring>{L""}));
-    EXPECT_EQ(SplitAtLineBreaks(L"\r\n"), (std::vector<std::wstring>{L"", L""}));
 }
 
 }  // namespace

@@ -9,17 +9,8 @@
 #include "app/control_ids.h"
 #include "pump_messages.h"
 #include "child_by_id.h"
-#include "platform/registry_access.h"
-#include "platform/win32_registry.h"
-#include "repair/substitute_settings.h"
 
 namespace {
-
-std::wstring Text(HWND window) {
-    wchar_t buffer[256] = {};
-    GetWindowTextW(window, buffer, 256);
-    return buffer;
-}
 
 MSG Key(UINT message, WPARAM key, LPARAM flags = 0) {
     MSG msg{};
@@ -30,31 +21,17 @@ MSG Key(UINT message, WPARAM key, LPARAM flags = 0) {
     return msg;
 }
 
-void SetShift(bool down) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = down ? 0x80 : 0;
-    SetKeyboardState(keys);
-}
-
-void ClearSubstitute() {
-    const auto& row = SubstituteSettings::kSubstitute;
-    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, std::wstring(row.path).c_str(), L"Vrinda");
-}
-
 class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
-        ClearSubstitute();
         form = frmMain::Create(GetModuleHandleW(nullptr));
         ASSERT_NE(form, nullptr);
     }
     void TearDown() override {
         form.reset();
         PumpMessages();
-        ClearSubstitute();
     }
     HWND Get(int id) { return ChildById(form->hwnd(), id); }
 
@@ -86,43 +63,6 @@ TEST_F(MainWindow, EveryControlUsesTrebuchetAtNineAndThreeQuarterPoints) {
     }
 }
 
-TEST_F(MainWindow, ControlsLiveInTheirContainers) {
-    const HWND frame = Get(ControlId::Frame1), panel = Get(ControlId::Picture1);
-    EXPECT_EQ(GetParent(Get(ControlId::lblDefFont)), form->hwnd());
-    EXPECT_EQ(GetParent(frame), form->hwnd());
-    for (int id : {ControlId::lblFont, ControlId::comFont, ControlId::Picture1}) EXPECT_EQ(GetParent(Get(id)), frame);
-    for (int id : {ControlId::chkFS, ControlId::chkIE, ControlId::cmdFix, ControlId::cmdDef, ControlId::Command1})
-        EXPECT_EQ(GetParent(Get(id)), panel);
-}
-
-TEST_F(MainWindow, TabVisitsTheControlsInTheirOrderBothWays) {
-    form->Show();
-    PumpMessages();
-    const std::vector<int> order{ControlId::cmdFix, ControlId::Command1, ControlId::chkFS,
-                                 ControlId::comFont, ControlId::cmdDef, ControlId::chkIE};
-    const auto focused = [&] {
-        const HWND focus = GetFocus();
-        for (int id : order)
-            if (Get(id) == focus || IsChild(Get(id), focus)) return id;
-        return 0;
-    };
-    ASSERT_EQ(focused(), ControlId::cmdFix);
-
-    SetShift(false);
-    for (std::size_t i = 1; i <= order.size(); ++i) {
-        MSG tab = Key(WM_KEYDOWN, VK_TAB);
-        EXPECT_TRUE(form->PreTranslateMessage(tab));
-        EXPECT_EQ(focused(), order[i % order.size()]) << "forward step " << i;
-    }
-    SetShift(true);
-    for (std::size_t i = order.size(); i-- > 0;) {
-        MSG tab = Key(WM_KEYDOWN, VK_TAB);
-        EXPECT_TRUE(form->PreTranslateMessage(tab));
-        EXPECT_EQ(focused(), order[i]) << "backward to " << i;
-    }
-    SetShift(false);
-}
-
 TEST_F(MainWindow, AccessKeysPressTheButtons) {
     std::vector<int> pressed;
     SetWindowSubclass(
@@ -146,15 +86,10 @@ TEST_F(MainWindow, AccessKeysPressTheButtons) {
     EXPECT_EQ(pressed, (std::vector<int>{ControlId::cmdFix, ControlId::cmdDef, ControlId::Command1}));
 }
 
-TEST_F(MainWindow, LoadShowsTheSubstituteAndInstallsTheIcons) {
-    Win32Registry registry;
-    const auto& row = SubstituteSettings::kSubstitute;
-    // Bengali letters survive only if every step is wide.
-    const std::wstring face = L" \x0995\x09BE\x09B2\x09AA\x09C1\x09B0\x09C1\x09B7 ";
-    ASSERT_TRUE(mRegistry::WriteRegistryText(registry, row.root, row.path, row.name, face));
-
+// Other processes cannot read a window's icons under Wine, so this is the
+// only check that the load installs them.
+TEST_F(MainWindow, LoadInstallsTheIcons) {
     ASSERT_TRUE(form->Load());
-    EXPECT_EQ(Text(Get(ControlId::lblDefFont)), L"Default Font is - " + face);
     EXPECT_NE(SendMessageW(form->hwnd(), WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_NE(SendMessageW(form->hwnd(), WM_GETICON, ICON_SMALL, 0), 0);
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <thread>
 
+#include "own_dialog.h"
+
 namespace {
 
 struct Seen {
@@ -12,32 +14,11 @@ struct Seen {
     HICON icon = nullptr;
 };
 
-HWND FindOwnMessageBox() {
-    for (int tries = 0; tries < 200; ++tries) {
-        HWND found = nullptr;
-        EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
-                DWORD pid = 0;
-                GetWindowThreadProcessId(window, &pid);
-                wchar_t cls[16] = {};
-                GetClassNameW(window, cls, 16);
-                if (pid != GetCurrentProcessId() || std::wstring(cls) != L"#32770" || !IsWindowVisible(window))
-                    return TRUE;
-                *reinterpret_cast<HWND*>(data) = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&found));
-        if (found) return found;
-        Sleep(25);
-    }
-    return nullptr;
-}
-
 // Shows the message on a thread of its own, reads the box, then presses OK.
 Seen Show(std::wstring_view title, MessageIcon icon) {
     std::thread shower([&] { MessageBoxPrompts(nullptr).ShowMessage(L"First line\r\nSecond line", title, icon); });
     Seen seen;
-    if (HWND box = FindOwnMessageBox()) {
+    if (HWND box = WaitForOwnDialog()) {
         wchar_t text[256] = {};
         GetWindowTextW(box, text, 256);
         seen.title = text;

@@ -1,7 +1,7 @@
 // How Wine's RemoveFontResourceW treats the ways a font gets registered.
 // Wine keeps a font table per process: each process loads every file in the
 // fonts folder when it starts, so each case runs in a process of its own
-// (remove_font_resource_probe). These tests record what Wine does, for the
+// (rig_font_unregistering_probe). These tests record what Wine does, for the
 // end-to-end tests that depend on it; Windows registers fonts per session.
 #include <windows.h>
 
@@ -25,7 +25,7 @@ std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
 // The probe's exit code: RemoveFontResourceW's result, or kAddFailed.
 DWORD RunProbe(const std::wstring& arguments, const std::wstring& directory) {
-    std::wstring command = Quoted(TestExecutableFolder() + L"remove_font_resource_probe.exe") + L" " + arguments;
+    std::wstring command = Quoted(TestExecutableFolder() + L"rig_font_unregistering_probe.exe") + L" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};

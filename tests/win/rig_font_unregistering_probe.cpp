@@ -1,4 +1,4 @@
-// A process of its own for remove_font_resource_test, since Wine loads and
+// A process of its own for rig_font_unregistering_test, since Wine loads and
 // tracks fonts per process.
 //   probe --family NAME        exit code 1 when the font family is known
 //   probe [--add FILE] NAME    registers FILE first (exit code 100 when that
