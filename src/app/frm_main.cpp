@@ -292,7 +292,7 @@ void frmMain::SetDefaultFontCaption(std::wstring_view caption) {
 
 void frmMain::FocusFontChoice() { SetFocus(comFont_); }
 
-bool frmMain::AnotherInstanceRunning() { return instance_.AnotherInstanceRunning(); }
+bool frmMain::AnotherInstanceRunning() { return !instance_.TakeGuard(); }
 
 bool frmMain::IsAdministrator() { return mAPIs::IsAdministrator(); }
 

@@ -9,7 +9,7 @@
 #include "repair/repair_services.h"
 #include "app/main_layout.h"
 #include "app/preview_font_cache.h"
-#include "app/win32_single_instance.h"
+#include "platform/win32_single_instance.h"
 #include "app/startup.h"
 #include "platform/unique_handle.h"
 #include "platform/win32_create_font.h"

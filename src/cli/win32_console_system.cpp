@@ -15,7 +15,7 @@ bool Win32ConsoleSystem::IsAdministrator() { return mAPIs::IsAdministrator(); }
 
 bool Win32ConsoleSystem::IsElevatedAdministrator() { return mAPIs::IsElevatedAdministrator(); }
 
-bool Win32ConsoleSystem::AnotherRunHoldsGuard() { return guard_.AnotherInstanceRunning(); }
+bool Win32ConsoleSystem::AnotherRunHoldsGuard() { return !guard_.TakeGuard(); }
 
 bool Win32ConsoleSystem::WriteFile(std::wstring_view path, std::string_view bytes) {
     const std::wstring name(path);

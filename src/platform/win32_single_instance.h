@@ -8,8 +8,9 @@
 // window in the user's session.
 class SingleInstance {
 public:
-    // Takes the guard; true when another run holds it already.
-    bool AnotherInstanceRunning();
+    // Takes the guard for the life of this object; false when another run
+    // holds it already.
+    bool TakeGuard();
 
 private:
     unique_handle mutex_;

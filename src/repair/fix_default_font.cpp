@@ -69,7 +69,7 @@ FixFacts ObserveFix(const RepairServices& services, std::wstring_view face) {
 plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices) {
     using namespace SubstituteSettings;
     const std::wstring face = TrimBlanks(choices.raw);
-    plan::Plan steps = PlanVrindaRemoval(facts.faces);
+    plan::Plan steps = RemoveVrindaFont(facts.faces);
 
     steps.push_back(Write(kSubstitute, mRegistry::TextValue(face),
                           L"The default font could not be changed to " + face +

@@ -27,7 +27,7 @@ std::wstring RemovalMessage(const VrindaFace& vrinda) {
 
 }  // namespace
 
-plan::Plan PlanVrindaRemoval(const std::vector<VrindaFace>& faces) {
+plan::Plan RemoveVrindaFont(const std::vector<VrindaFace>& faces) {
     using namespace plan;
     Plan steps;
     for (const VrindaFace& face : faces)

@@ -102,12 +102,14 @@ TEST_F(About, CreditsRollUpThroughThePicture) {
     ASSERT_NE(picture, nullptr);
 
     // The first capture once some text has climbed above the rows where
-    // lines enter, so that there is something to follow.
+    // lines enter, so that there is something to follow, while no line is
+    // leaving at the top (a slow machine may catch one there).
     ScreenImage first, second;
     WaitUntil(5s, [&] {
         first = Capture(picture);
         return std::count(first.pixels.begin(), first.pixels.end(), text) > 0 &&
-               first.CountOtherThan(background, 0, pictureHeight - ScreenPixels(300)) > 0;
+               first.CountOtherThan(background, 0, pictureHeight - ScreenPixels(300)) > 0 &&
+               first.CountOtherThan(background, 0, 1) == 0;
     });
     std::optional<int> moved;
     WaitUntil(5s, [&] {

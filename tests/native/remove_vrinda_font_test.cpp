@@ -16,7 +16,7 @@ const std::wstring kDelete = L"Delete C:\\windows\\Fonts\\Vrinda.ttf";
 // The removal alone, with Vrinda unknown to the Fonts key, as on a system
 // that registers it elsewhere.
 struct Removal : ::testing::Test, RepairRig {
-    void Run() { ApplyPlan(PlanVrindaRemoval(FindVrindaFaces(registry, files)), Targets()); }
+    void Run() { ApplyPlan(RemoveVrindaFont(FindVrindaFaces(registry, files)), Targets()); }
 };
 
 }  // namespace

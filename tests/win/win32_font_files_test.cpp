@@ -82,18 +82,18 @@ TEST(Win32FontFiles, RemovalKeepsOneCopyOfTheFontAtAllTimes) {
     FakePrompts prompts{log};
     FakeRestartPrompt restart{log};
     FakeMainWindow window{log};
-    const auto RemoveVrindaFont = [&] {
-        ApplyPlan(PlanVrindaRemoval(FindVrindaFaces(registry, files)), {registry, files, prompts, restart, window});
+    const auto removeVrinda = [&] {
+        ApplyPlan(RemoveVrindaFont(FindVrindaFaces(registry, files)), {registry, files, prompts, restart, window});
     };
 
     Write(fontFile, "vrinda");
-    RemoveVrindaFont();
+    removeVrinda();
     EXPECT_EQ(Contents(L"C:\\Vrinda.ttf"), "vrinda");
     EXPECT_FALSE(files.Exists(fontFile));
 
     // Reinstalled: the first backup stays, the fonts-folder copy goes.
     Write(fontFile, "reinstalled");
-    RemoveVrindaFont();
+    removeVrinda();
     EXPECT_EQ(Contents(L"C:\\Vrinda.ttf"), "vrinda");
     EXPECT_FALSE(files.Exists(fontFile));
 
@@ -101,7 +101,7 @@ TEST(Win32FontFiles, RemovalKeepsOneCopyOfTheFontAtAllTimes) {
     ASSERT_TRUE(DeleteFileW(L"C:\\Vrinda.ttf"));
     ASSERT_TRUE(CreateDirectoryW(L"C:\\Vrinda.ttf", nullptr));
     Write(fontFile, "only copy");
-    RemoveVrindaFont();
+    removeVrinda();
     EXPECT_EQ(Contents(fontFile), "only copy");
     RemoveDirectoryW(L"C:\\Vrinda.ttf");
     DeleteFileW(fontFile.c_str());
