@@ -162,6 +162,7 @@ void PressKey(WORD key, bool shift) {
         INPUT one{};
         one.type = INPUT_KEYBOARD;
         one.ki.wVk = code;
+        one.ki.wScan = static_cast<WORD>(MapVirtualKeyW(code, MAPVK_VK_TO_VSC));
         one.ki.dwFlags = flags;
         input.push_back(one);
     };
