@@ -61,12 +61,12 @@ ParsedArguments ParseCliArguments(std::span<const std::wstring> arguments) {
     if (arguments.empty()) return Refused(L"no command given");
 
     const std::wstring name = Folded(arguments.front());
-    const auto spec = std::find_if(Commands().begin(), Commands().end(),
+    const auto known = std::find_if(Commands().begin(), Commands().end(),
                                    [&](const CommandSpec& command) { return command.name == name; });
-    if (spec == Commands().end()) return Refused(L"unknown command \u201C" + arguments.front() + L"\u201D");
+    if (known == Commands().end()) return Refused(L"unknown command \u201C" + arguments.front() + L"\u201D");
 
     CliArguments parsed;
-    parsed.command = spec->command;
+    parsed.command = known->command;
     std::vector<std::wstring> operands;
     bool optionsEnded = false;
     for (const std::wstring& argument : arguments.subspan(1)) {
@@ -79,16 +79,16 @@ ParsedArguments ParseCliArguments(std::span<const std::wstring> arguments) {
             continue;
         }
         const std::wstring option = Folded(argument);
-        if (std::find(spec->options.begin(), spec->options.end(), option) == spec->options.end())
-            return Refused(L"unknown option \u201C" + argument + L"\u201D for " + std::wstring(spec->name));
+        if (std::find(known->options.begin(), known->options.end(), option) == known->options.end())
+            return Refused(L"unknown option \u201C" + argument + L"\u201D for " + std::wstring(known->name));
         SetOption(parsed, option);
     }
 
-    if (spec->operand.empty()) {
+    if (known->operand.empty()) {
         if (!operands.empty()) return Refused(L"unexpected argument \u201C" + operands.front() + L"\u201D");
         return {parsed, {}};
     }
-    if (operands.empty()) return Refused(std::wstring(spec->name) + L" needs " + std::wstring(spec->operand));
+    if (operands.empty()) return Refused(std::wstring(known->name) + L" needs " + std::wstring(known->operand));
     if (operands.size() > 1)
         return Refused(L"unexpected argument \u201C" + operands[1] + L"\u201D (quote a name that has blanks)");
     (parsed.command == CliCommand::Fix ? parsed.face : parsed.file) = operands.front();
