@@ -6,7 +6,6 @@
 #include "cli/console_prompts.h"
 #include "cli/console_system.h"
 #include "cli/console_window.h"
-#include "cli/describe_step.h"
 #include "cli/exit_code.h"
 #include "cli/export_rows.h"
 #include "cli/format_status.h"

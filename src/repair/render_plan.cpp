@@ -8,15 +8,6 @@ namespace {
 
 using namespace plan;
 
-std::wstring RootName(RegistryRoot root) {
-    switch (root) {
-    case RegistryRoot::LocalMachine: return L"HKEY_LOCAL_MACHINE";
-    case RegistryRoot::Users: return L"HKEY_USERS";
-    case RegistryRoot::CurrentUser: return L"HKEY_CURRENT_USER";
-    }
-    return {};
-}
-
 std::wstring Escaped(std::wstring_view text) {
     std::wstring out;
     for (const wchar_t ch : text) {
@@ -77,10 +68,25 @@ std::wstring Condition(const When& when) {
     return text;
 }
 
-std::wstring Describe(const Action& action) {
+std::wstring ValuePath(const ValueRef& where) {
+    return RootName(where.root) + L"\\" + where.path + L" [" + where.name + L"]";
+}
+
+}  // namespace
+
+std::wstring RootName(RegistryRoot root) {
+    switch (root) {
+    case RegistryRoot::LocalMachine: return L"HKEY_LOCAL_MACHINE";
+    case RegistryRoot::Users: return L"HKEY_USERS";
+    case RegistryRoot::CurrentUser: return L"HKEY_CURRENT_USER";
+    }
+    return {};
+}
+
+std::wstring DescribeStep(const Action& action) {
     struct {
-        std::wstring operator()(const SetValue&) const { return {}; }
-        std::wstring operator()(const DeleteValue&) const { return {}; }
+        std::wstring operator()(const SetValue& s) const { return L"set " + ValuePath(s.where); }
+        std::wstring operator()(const DeleteValue& s) const { return L"delete " + ValuePath(s.where); }
         std::wstring operator()(const UnregisterFont& s) const {
             std::wstring names;
             for (const auto& name : s.names) names += (names.empty() ? L"" : L" or ") + name;
@@ -101,6 +107,8 @@ std::wstring Describe(const Action& action) {
     } describe;
     return std::visit(describe, action);
 }
+
+namespace {
 
 std::wstring OneLine(std::wstring text) {
     for (std::size_t at; (at = text.find(L"\r\n")) != std::wstring::npos;) text.replace(at, 2, L" ");
@@ -137,7 +145,7 @@ std::wstring RenderPlan(const Plan& steps) {
             where = &remove->where;
         }
         if (!where) {
-            others += L"; " + OneLine(Describe(step.action)) + (condition.empty() ? L"" : L" (" + condition + L")") +
+            others += L"; " + OneLine(DescribeStep(step.action)) + (condition.empty() ? L"" : L" (" + condition + L")") +
                       L"\r\n";
             continue;
         }

@@ -10,6 +10,13 @@
 // A value's state for a .reg file: its data, or nothing to delete it.
 using RegEntry = std::pair<plan::ValueRef, std::optional<RegistryValue>>;
 
+// The predefined key's name as .reg files and regedit write it.
+std::wstring RootName(RegistryRoot root);
+
+// A step in a few words for a line of text, such as "set
+// HKEY_LOCAL_MACHINE\...\FontSubstitutes [Vrinda]" or "move A to B".
+std::wstring DescribeStep(const plan::Action& action);
+
 // A .reg file as regedit reads it ("Windows Registry Editor Version 5.00"):
 // the entries grouped by key in the order given, CR LF line ends. Values of
 // other types than text and number are written as hex(type):bytes.
