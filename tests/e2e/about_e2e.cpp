@@ -101,9 +101,11 @@ TEST_F(About, CreditsRollUpThroughThePicture) {
     const HWND picture = PictureOf(about);
     ASSERT_NE(picture, nullptr);
 
-    // The first capture once some text has climbed above the rows where
-    // lines enter, so that there is something to follow, while no line is
-    // leaving at the top (a slow machine may catch one there).
+    // The first capture once the window is on the display and some text has
+    // climbed above the rows where lines enter, so that there is something
+    // to follow, while no line is leaving at the top (a slow machine may
+    // catch one there).
+    ASSERT_TRUE(WaitUntil(5s, [&] { return Painted(about); })) << "the window never showed";
     ScreenImage first, second;
     WaitUntil(5s, [&] {
         first = Capture(picture);

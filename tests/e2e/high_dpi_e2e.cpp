@@ -161,11 +161,18 @@ TEST_F(HighDpi, EachListEntryShowsTheBengaliSampleInItsOwnFamily) {
             Send(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(family.data()))));
         SCOPED_TRACE(::testing::PrintToString(family));
         const int top = origin.y + i * itemHeight;
-        const ScreenImage item = CaptureScreen({origin.x, top, origin.x + client.right, top + itemHeight});
+        const Ink expected = SampleInk(family, TwipsToPixels(225, kDpi));  // 11.25 pt
+        // The name stays in the left half; the sample is all the right half
+        // holds. The list paints its entries some time after it drops.
+        ScreenImage item;
+        Ink drawn;
+        WaitUntil(5s, [&] {
+            item = CaptureScreen({origin.x, top, origin.x + client.right, top + itemHeight});
+            drawn = InkOf(item, item.width / 2, Rgb(GetSysColor(COLOR_WINDOW)));
+            return Likeness(drawn, expected) > 0.9;
+        });
         SaveBitmap(item, ArtefactPath(L"item-" + std::to_wstring(i) + L".bmp"));
-        // The name stays in the left half; the sample is all the right half holds.
-        const Ink drawn = InkOf(item, item.width / 2, Rgb(GetSysColor(COLOR_WINDOW)));
-        EXPECT_GT(Likeness(drawn, SampleInk(family, TwipsToPixels(225, kDpi))), 0.9);  // 11.25 pt
+        EXPECT_GT(Likeness(drawn, expected), 0.9);
     }
     Send(combo, CB_SHOWDROPDOWN, FALSE);
 }
