@@ -51,20 +51,30 @@ HWND VisibleWindowOf(DWORD pid, const wchar_t* windowClass) {
 }
 
 // Starts the program, waits for its window, closes it. The time to the
-// window, or nothing when it did not come or the program did not end.
+// window, or nothing, said on the error stream, when the program did not
+// start, show its window or end.
 std::optional<double> TimeStartUp(const Subject& subject, std::wstring* caption = nullptr) {
     const auto start = Clock::now();
     driver::Program program(subject.exe);
-    if (!program.pid()) return std::nullopt;
+    if (!program.pid()) {
+        std::fprintf(stderr, "%s did not start\n", subject.label);
+        return std::nullopt;
+    }
     HWND window = nullptr;
     while (!(window = VisibleWindowOf(program.pid(), subject.windowClass))) {
-        if (Clock::now() - start > std::chrono::seconds(60)) return std::nullopt;
+        if (Clock::now() - start > std::chrono::seconds(60)) {
+            std::fprintf(stderr, "%s showed no window in 60 s\n", subject.label);
+            return std::nullopt;
+        }
         Sleep(1);  // as fine as the measurement; there is no event to wait on
     }
     const double elapsed = Milliseconds(Clock::now() - start).count();
     if (caption) *caption = driver::TextOf(window);
     PostMessageW(window, WM_CLOSE, 0, 0);
-    if (!program.WaitForExit(std::chrono::seconds(30))) return std::nullopt;
+    if (!program.WaitForExit(std::chrono::seconds(30))) {
+        std::fprintf(stderr, "%s did not end in 30 s after its window was closed\n", subject.label);
+        return std::nullopt;
+    }
     return elapsed;
 }
 
@@ -101,19 +111,13 @@ std::optional<Sample> Measure(const std::vector<Subject>& subjects, const std::w
     sample.times.resize(subjects.size());
     for (const Subject& subject : subjects) {
         std::wstring caption;
-        if (!TimeStartUp(subject, &caption)) {
-            std::fprintf(stderr, "%s did not show its window or did not end\n", subject.label);
-            return std::nullopt;
-        }
+        if (!TimeStartUp(subject, &caption)) return std::nullopt;
         if (caption.ends_with(L" font families")) sample.families = std::wcstol(caption.c_str(), nullptr, 10);
     }
     for (int run = 0; run < runs; ++run) {
         for (std::size_t i = 0; i < subjects.size(); ++i) {
             const std::optional<double> time = TimeStartUp(subjects[i]);
-            if (!time) {
-                std::fprintf(stderr, "%s did not show its window or did not end\n", subjects[i].label);
-                return std::nullopt;
-            }
+            if (!time) return std::nullopt;
             sample.times[i].push_back(*time);
         }
     }
