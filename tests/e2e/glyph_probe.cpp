@@ -1,6 +1,6 @@
 // Draws ক (U+0995) with each face named on the command line, as a new
 // process sees the fonts, and prints "FACE HASH" a line: equal hashes are the
-// same ink. Only the ink's bounding box counts, since a linked font sits on
+// same ink, and 0 means that nothing was drawn. Only the ink's bounding box counts, since a linked font sits on
 // the base face's baseline. A copy of each drawing goes to the artefacts folder.
 #include <windows.h>
 
@@ -49,6 +49,7 @@ std::uint64_t DrawAndHash(const std::wstring& face) {
             top = std::min(top, y), bottom = std::max(bottom, y);
         }
     }
+    if (right < 0) return 0;
     // FNV-1a over the box's size and its ink.
     std::uint64_t hash = 1469598103934665603ull;
     const auto mix = [&](std::uint64_t value) { hash = (hash ^ value) * 1099511628211ull; };
