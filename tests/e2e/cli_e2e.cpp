@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,26 +14,15 @@
 #include "driver.h"
 #include "prefix_fonts.h"
 #include "registry_snapshot.h"
+#include "unfixed_machine.h"
 
 using namespace driver;
 
 namespace {
 
-constexpr wchar_t kBackup[] = L"C:\\Vrinda.ttf";
-constexpr wchar_t kFontsKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
-constexpr wchar_t kSubstitutesKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes";
-constexpr wchar_t kInternetExplorerKey[] = L"Software\\Microsoft\\Internet Explorer\\International";
 constexpr wchar_t kGuard[] = L"Global\\Orrinel.Glyphor.SingleInstance";
 // লিখন, Likhan written in Bengali.
 const std::wstring kBengaliFace = L"\u09B2\u09BF\u0996\u09A8";
-
-std::string Contents(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    if (!file) return "(missing)";
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -46,25 +33,10 @@ std::set<std::wstring> FontsFolderFiles() {
     return names;
 }
 
-// Vrinda in the fonts folder and registered as Windows registers it, no
-// backup, and none of the values a fix writes.
+// Each case starts on a machine that no fix has touched.
 class Console : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_NO_FATAL_FAILURE(ResetMachine()); }
-
-    void ResetMachine() {
-        DeleteFileW(kBackup);
-        // The prefix's files are hard links shared with other runs: replaced, never written over.
-        DeleteFileW(fontFile.c_str());
-        ASSERT_TRUE(CopyFileW(standIn.c_str(), fontFile.c_str(), TRUE)) << GetLastError();
-        const std::wstring registration = L"Vrinda.ttf";
-        ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, kFontsKey, L"Vrinda (TrueType)", REG_SZ, registration.c_str(),
-                                  static_cast<DWORD>((registration.size() + 1) * sizeof(wchar_t))),
-                  ERROR_SUCCESS);
-        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSubstitutesKey, L"Vrinda");
-        RegDeleteTreeW(HKEY_CURRENT_USER, kInternetExplorerKey);
-        RegDeleteTreeW(HKEY_USERS, L".DEFAULT\\Control Panel");
-    }
+    void SetUp() override { ASSERT_TRUE(ResetToUnfixedMachine()); }
 
     std::optional<RegistryValue> Substitute() const {
         return ReadRegistryValue(HKEY_LOCAL_MACHINE, kSubstitutesKey, L"Vrinda");
@@ -75,11 +47,11 @@ protected:
         const std::wstring path = ArtefactPath(name);
         const ConsoleRun run = RunConsole({L"export", path});
         EXPECT_EQ(run.code, 0u) << run.error;
-        return Contents(path);
+        return FileContents(path);
     }
 
-    const std::wstring standIn = BuildPath(L"tests/win/vrinda-standin.ttf");
-    const std::wstring fontFile = FontsFolder() + L"\\Vrinda.ttf";
+    const std::wstring standIn = VrindaStandIn();
+    const std::wstring fontFile = VrindaInFontsFolder();
 };
 
 TEST_F(Console, EachCommandPrintsAndExitsAsAScriptExpects) {
@@ -117,8 +89,8 @@ TEST_F(Console, EachCommandPrintsAndExitsAsAScriptExpects) {
             EXPECT_TRUE(Has(run.error, c.error)) << run.error;
         }
     }
-    EXPECT_EQ(Contents(fontFile), Contents(standIn));
-    EXPECT_EQ(Contents(kBackup), Contents(standIn));
+    EXPECT_EQ(FileContents(fontFile), FileContents(standIn));
+    EXPECT_EQ(FileContents(kVrindaBackup), FileContents(standIn));
 }
 
 TEST_F(Console, DryRunChangesNothing) {
@@ -135,8 +107,8 @@ TEST_F(Console, DryRunChangesNothing) {
                     "\"Vrinda\"=\"Likhan\"\r\n\r\n; Other steps, in order:\r\n")) << "the plan's .reg, then its other steps";
     EXPECT_EQ(RegistryDifferences(before, SnapshotRegistry()), std::vector<std::wstring>{});
     EXPECT_EQ(FontsFolderFiles(), files);
-    EXPECT_EQ(Contents(fontFile), Contents(standIn));
-    EXPECT_FALSE(Exists(kBackup));
+    EXPECT_EQ(FileContents(fontFile), FileContents(standIn));
+    EXPECT_FALSE(FileExists(kVrindaBackup));
 }
 
 TEST_F(Console, ABengaliFaceNameSurvivesThePipes) {
@@ -152,7 +124,7 @@ TEST_F(Console, TheExportIsABackupRegeditImports) {
     ASSERT_EQ(RunConsole({L"fix", L"Likhan", L"--ie", L"--smoothing"}).code, 3010u);
     const std::wstring backup = ArtefactPath(L"fixed.reg");
     ASSERT_EQ(RunConsole({L"export", backup}).code, 0u);
-    const std::string bytes = Contents(backup);
+    const std::string bytes = FileContents(backup);
     ASSERT_TRUE(bytes.starts_with(std::string("\xFF\xFEW\0i\0n\0", 8))) << "UTF-16LE with its byte-order mark";
 
     const RegistrySnapshot fixed = SnapshotRegistry();
@@ -197,17 +169,17 @@ TEST_F(Console, FixWritesExactlyWhatTheWindowsFixWrites) {
         windowChanges = RegistryDifferences(before, SnapshotRegistry());
         windowExport = Export(L"after-window.reg");
     }
-    const std::string windowBackup = Contents(kBackup);
-    const bool windowLeftFont = Exists(fontFile);
+    const std::string windowBackup = FileContents(kVrindaBackup);
+    const bool windowLeftFont = FileExists(fontFile);
 
-    ASSERT_NO_FATAL_FAILURE(ResetMachine());
+    ASSERT_TRUE(ResetToUnfixedMachine());
     const RegistrySnapshot before = SnapshotRegistry();
     const ConsoleRun run = RunConsole({L"fix", L"Likhan", L"--ie", L"--smoothing"});
     EXPECT_EQ(run.code, 3010u) << run.error;
     EXPECT_EQ(RegistryDifferences(before, SnapshotRegistry()), windowChanges);
     EXPECT_EQ(Export(L"after-console.reg"), windowExport);
-    EXPECT_EQ(Contents(kBackup), windowBackup);
-    EXPECT_EQ(Exists(fontFile), windowLeftFont);
+    EXPECT_EQ(FileContents(kVrindaBackup), windowBackup);
+    EXPECT_EQ(FileExists(fontFile), windowLeftFont);
     EXPECT_FALSE(windowChanges.empty());
 }
 

@@ -2,55 +2,28 @@
 // registry, fonts folder and drive C:.
 #include <windows.h>
 
-#include <shlobj.h>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/control_ids.h"
 #include "driver.h"
+#include "prefix_fonts.h"
 #include "registry_snapshot.h"
+#include "unfixed_machine.h"
 
 using namespace driver;
 
 namespace {
 
 constexpr wchar_t kCaption[] = L"Glyphor by Orrinel";
-constexpr wchar_t kBackup[] = L"C:\\Vrinda.ttf";
-constexpr wchar_t kFontsKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
-constexpr wchar_t kSubstitutesKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes";
-constexpr wchar_t kInternetExplorerKey[] = L"Software\\Microsoft\\Internet Explorer\\International";
 constexpr wchar_t kBengaliScriptKey[] = L"Software\\Microsoft\\Internet Explorer\\International\\Scripts\\11";
 constexpr wchar_t kDesktopKey[] = L".DEFAULT\\Control Panel\\Desktop";
 constexpr wchar_t kRemovalMessage[] = L"Vrinda Font has Uninstalled from your computer.\r\n"
                                       L"There is a backup on C drive (Path- \u201CC:\\Vrinda.ttf\u201D)";
-
-std::string Contents(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    if (!file) return "(missing)";
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// The prefix's files are hard links shared with every other run, so a file
-// is replaced by a new one, never written over in place.
-void PlaceCopy(const std::wstring& from, const std::wstring& to) {
-    DeleteFileW(to.c_str());
-    ASSERT_TRUE(CopyFileW(from.c_str(), to.c_str(), TRUE)) << GetLastError();
-}
-
-std::wstring FontsFolder() {
-    wchar_t path[MAX_PATH] = {};
-    SHGetFolderPathW(nullptr, CSIDL_FONTS, nullptr, SHGFP_TYPE_CURRENT, path);
-    return std::wstring(path) + L"\\";
-}
 
 RegistryValue Text(const std::wstring& text) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.c_str());
@@ -60,13 +33,6 @@ RegistryValue Text(const std::wstring& text) {
 RegistryValue Number(DWORD number) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(&number);
     return {REG_DWORD, {bytes, bytes + sizeof number}};
-}
-
-void SetText(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& text) {
-    const RegistryValue value = Text(text);
-    ASSERT_EQ(RegSetKeyValueW(root, path.c_str(), name.c_str(), REG_SZ, value.data.data(),
-                              static_cast<DWORD>(value.data.size())),
-              ERROR_SUCCESS);
 }
 
 // Each case starts as a Bengali Windows machine does: Vrinda in the fonts
@@ -98,17 +64,10 @@ protected:
     }
 
     void ResetMachine() {
-        DeleteFileW(kBackup);
-        ASSERT_NO_FATAL_FAILURE(PlaceCopy(standIn, fontFile));
+        ASSERT_TRUE(ResetToUnfixedMachine());
         std::filesystem::create_directories(std::filesystem::path(newerFolder));
-        ASSERT_NO_FATAL_FAILURE(PlaceCopy(newerStandIn, newerFolder + L"Vrinda.ttf"));
-        ASSERT_NO_FATAL_FAILURE(SetText(HKEY_LOCAL_MACHINE, kFontsKey, L"Vrinda (TrueType)", L"Vrinda.ttf"));
-        ASSERT_NO_FATAL_FAILURE(
-            SetText(HKEY_LOCAL_MACHINE, kFontsKey, L"Vrinda 2.0 (TrueType)", newerFolder + L"Vrinda.ttf"));
-
-        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSubstitutesKey, L"Vrinda");
-        RegDeleteTreeW(HKEY_CURRENT_USER, kInternetExplorerKey);
-        RegDeleteTreeW(HKEY_USERS, L".DEFAULT\\Control Panel");
+        ASSERT_TRUE(PlaceCopy(newerStandIn, newerFolder + L"Vrinda.ttf"));
+        ASSERT_TRUE(SetRegistryText(HKEY_LOCAL_MACHINE, kFontsKey, L"Vrinda 2.0 (TrueType)", newerFolder + L"Vrinda.ttf"));
     }
 
     HWND Control(int id) const { return ChildById(window, id); }
@@ -179,9 +138,9 @@ protected:
         return focus && (focus == control || IsChild(control, focus));
     }
 
-    const std::wstring standIn = BuildPath(L"tests/win/vrinda-standin.ttf");
+    const std::wstring standIn = VrindaStandIn();
     const std::wstring newerStandIn = BuildPath(L"tests/win/vrinda-standin-newer.ttf");
-    const std::wstring fontFile = FontsFolder() + L"Vrinda.ttf";
+    const std::wstring fontFile = VrindaInFontsFolder();
     const std::wstring newerFolder =
         (std::filesystem::temp_directory_path() / L"glyphor-vrinda-2.0").wstring() + L"\\";
     std::optional<Program> program;
@@ -197,8 +156,8 @@ TEST_F(Repair, FixTakesVrindaOutOfServiceAndWritesTheSubstituteTrimmed) {
     EXPECT_EQ(removal.title, L"Glyphor 1.0.5");
     EXPECT_EQ(removal.text, kRemovalMessage);
     // The user reads about the backup before there is one.
-    EXPECT_EQ(Contents(fontFile), Contents(standIn));
-    EXPECT_FALSE(Exists(kBackup));
+    EXPECT_EQ(FileContents(fontFile), FileContents(standIn));
+    EXPECT_FALSE(FileExists(kVrindaBackup));
     PressOk(removal);
     ASSERT_NO_FATAL_FAILURE(DeclineRestart());
 
@@ -209,8 +168,8 @@ TEST_F(Repair, FixTakesVrindaOutOfServiceAndWritesTheSubstituteTrimmed) {
     EXPECT_EQ(ReadRegistryValue(HKEY_CURRENT_USER, kBengaliScriptKey, L"IEPropFontName"), std::nullopt);
     EXPECT_EQ(Label(), L"Default Font is - Likhan");
 
-    EXPECT_EQ(Contents(kBackup), Contents(standIn));
-    EXPECT_FALSE(Exists(fontFile));
+    EXPECT_EQ(FileContents(kVrindaBackup), FileContents(standIn));
+    EXPECT_FALSE(FileExists(fontFile));
     EXPECT_TRUE(program->Running());
 }
 
@@ -249,16 +208,16 @@ TEST_F(Repair, SecondFixKeepsTheFirstBackupAndRemovesTheReinstalledCopy) {
     Click(Control(ControlId::cmdFix));
     PressOk(NextBox());
     ASSERT_NO_FATAL_FAILURE(DeclineRestart());
-    ASSERT_EQ(Contents(kBackup), Contents(standIn));
+    ASSERT_EQ(FileContents(kVrindaBackup), FileContents(standIn));
 
     // Reinstalled with other bytes. This process has unregistered Vrinda
     // already, so nothing is announced this time.
-    ASSERT_NO_FATAL_FAILURE(PlaceCopy(newerStandIn, fontFile));
+    ASSERT_TRUE(PlaceCopy(newerStandIn, fontFile));
     Click(Control(ControlId::cmdFix));
     ASSERT_NO_FATAL_FAILURE(DeclineRestart());
 
-    EXPECT_EQ(Contents(kBackup), Contents(standIn));
-    EXPECT_FALSE(Exists(fontFile));
+    EXPECT_EQ(FileContents(kVrindaBackup), FileContents(standIn));
+    EXPECT_FALSE(FileExists(fontFile));
     EXPECT_EQ(ReadRegistryValue(HKEY_LOCAL_MACHINE, kSubstitutesKey, L"Vrinda"), Text(L"Likhan"));
 }
 
@@ -282,8 +241,8 @@ TEST_F(Repair, NoFaceIsRefusedWithoutAnyChangeAndTheFocusGoesBackToTheList) {
     }
 
     EXPECT_EQ(RegistryDifferences(before, SnapshotRegistry()), std::vector<std::wstring>{});
-    EXPECT_EQ(Contents(fontFile), Contents(standIn));
-    EXPECT_FALSE(Exists(kBackup));
+    EXPECT_EQ(FileContents(fontFile), FileContents(standIn));
+    EXPECT_FALSE(FileExists(kVrindaBackup));
     EXPECT_EQ(Label(), L"Default Font is - Vrinda");
 }
 
@@ -313,8 +272,8 @@ TEST_F(Repair, RestorePointsVrindaBackAndLeavesTheLabelAndSmoothing) {
     EXPECT_EQ(ReadRegistryValue(HKEY_USERS, kDesktopKey, L"FontSmoothingType"), Number(2));
     EXPECT_EQ(Label(), L"Default Font is - Likhan");
     // The backup stays where the fix put it.
-    EXPECT_EQ(Contents(kBackup), Contents(standIn));
-    EXPECT_FALSE(Exists(fontFile));
+    EXPECT_EQ(FileContents(kVrindaBackup), FileContents(standIn));
+    EXPECT_FALSE(FileExists(fontFile));
 
     ASSERT_NO_FATAL_FAILURE(Tick(ControlId::chkIE));
     Click(Control(ControlId::cmdDef));
@@ -327,9 +286,9 @@ TEST_F(Repair, RestorePointsVrindaBackAndLeavesTheLabelAndSmoothing) {
 }
 
 TEST_F(Repair, EveryVrindaFaceGoesOutOfServiceAndRestoreGivesItBack) {
-    const std::wstring boldFile = FontsFolder() + L"vrindab.ttf";
-    ASSERT_NO_FATAL_FAILURE(PlaceCopy(standIn, boldFile));
-    ASSERT_NO_FATAL_FAILURE(SetText(HKEY_LOCAL_MACHINE, kFontsKey, L"Vrinda Bold (TrueType)", L"vrindab.ttf"));
+    const std::wstring boldFile = FontsFolder() + L"\\vrindab.ttf";
+    ASSERT_TRUE(PlaceCopy(standIn, boldFile));
+    ASSERT_TRUE(SetRegistryText(HKEY_LOCAL_MACHINE, kFontsKey, L"Vrinda Bold (TrueType)", L"vrindab.ttf"));
     ASSERT_NO_FATAL_FAILURE(TypeFace(L"Likhan"));
     Click(Control(ControlId::cmdFix));
     const MessageBoxSeen removal = NextBox();
@@ -339,8 +298,8 @@ TEST_F(Repair, EveryVrindaFaceGoesOutOfServiceAndRestoreGivesItBack) {
 
     for (const wchar_t* face : {L"Vrinda (TrueType)", L"Vrinda Bold (TrueType)"})
         EXPECT_EQ(ReadRegistryValue(HKEY_LOCAL_MACHINE, kFontsKey, face), Text(L"")) << face;
-    EXPECT_EQ(Contents(L"C:\\vrindab.ttf"), Contents(standIn));
-    EXPECT_FALSE(Exists(boldFile));
+    EXPECT_EQ(FileContents(L"C:\\vrindab.ttf"), FileContents(standIn));
+    EXPECT_FALSE(FileExists(boldFile));
 
     // Both backups are offered back, and both faces registered again.
     Click(Control(ControlId::cmdDef));
@@ -353,17 +312,17 @@ TEST_F(Repair, EveryVrindaFaceGoesOutOfServiceAndRestoreGivesItBack) {
     ASSERT_NO_FATAL_FAILURE(DeclineRestart());
     EXPECT_EQ(ReadRegistryValue(HKEY_LOCAL_MACHINE, kFontsKey, L"Vrinda (TrueType)"), Text(L"Vrinda.ttf"));
     EXPECT_EQ(ReadRegistryValue(HKEY_LOCAL_MACHINE, kFontsKey, L"Vrinda Bold (TrueType)"), Text(L"vrindab.ttf"));
-    EXPECT_EQ(Contents(fontFile), Contents(standIn));
-    EXPECT_EQ(Contents(boldFile), Contents(standIn));
+    EXPECT_EQ(FileContents(fontFile), FileContents(standIn));
+    EXPECT_EQ(FileContents(boldFile), FileContents(standIn));
     // A copy: the backups stay.
-    EXPECT_EQ(Contents(kBackup), Contents(standIn));
+    EXPECT_EQ(FileContents(kVrindaBackup), FileContents(standIn));
     DeleteFileW(L"C:\\vrindab.ttf");
     DeleteFileW(boldFile.c_str());
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kFontsKey, L"Vrinda Bold (TrueType)");
 }
 
 TEST_F(Repair, ABlockedBackupIsNeitherAnnouncedNorLeftUnsaid) {
-    ASSERT_TRUE(CreateDirectoryW(kBackup, nullptr));
+    ASSERT_TRUE(CreateDirectoryW(kVrindaBackup, nullptr));
     ASSERT_NO_FATAL_FAILURE(TypeFace(L"Likhan"));
     Click(Control(ControlId::cmdFix));
     const MessageBoxSeen removal = NextBox();
@@ -376,8 +335,8 @@ TEST_F(Repair, ABlockedBackupIsNeitherAnnouncedNorLeftUnsaid) {
     PressOk(truth);
     ASSERT_NO_FATAL_FAILURE(DeclineRestart());
     // The only copy stays in the fonts folder.
-    EXPECT_EQ(Contents(fontFile), Contents(standIn));
-    RemoveDirectoryW(kBackup);
+    EXPECT_EQ(FileContents(fontFile), FileContents(standIn));
+    RemoveDirectoryW(kVrindaBackup);
 }
 
 TEST_F(Repair, ATypedFaceThatIsNoBengaliFontIsAskedAbout) {
@@ -390,7 +349,7 @@ TEST_F(Repair, ATypedFaceThatIsNoBengaliFontIsAskedAbout) {
     EXPECT_TRUE(WaitUntil(5s, [&] { return FocusOn(ControlId::comFont); }));
     EXPECT_EQ(OpenBoxes(), 0);
     EXPECT_EQ(RegistryDifferences(before, SnapshotRegistry()), std::vector<std::wstring>{});
-    EXPECT_EQ(Contents(fontFile), Contents(standIn));
+    EXPECT_EQ(FileContents(fontFile), FileContents(standIn));
 
     // Yes goes on as documented.
     Click(Control(ControlId::cmdFix));
