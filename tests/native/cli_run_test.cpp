@@ -18,9 +18,7 @@ const std::wstring kBackup = L"C:\\Vrinda.ttf";
 // in the fonts folder, no backup, Likhan installed.
 struct SeededRig : CliRig {
     SeededRig() {
-        Register(L"Vrinda (TrueType)", L"Vrinda.ttf");
-        files.registered = {L"Vrinda.ttf"};
-        files.files[kFakeFontFile] = L"vrinda";
+        InstallVrinda();
     }
 };
 

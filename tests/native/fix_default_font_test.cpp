@@ -20,9 +20,7 @@ const std::wstring kFontsBoldFile = L"C:\\windows\\Fonts\\vrindab.ttf";
 
 struct FixRig : RepairRig {
     FixRig() {
-        Register(L"Vrinda (TrueType)", L"Vrinda.ttf");
-        files.registered = {L"Vrinda.ttf"};
-        files.files[kFakeFontFile] = L"vrinda";
+        InstallVrinda();
         fonts.families[L"Jamrul"] = fonts.families[L"Likhan"];
         fonts.families[L"Mitra"] = fonts.families[L"Likhan"];
     }

@@ -15,8 +15,7 @@ using Entries = std::vector<std::wstring>;
 struct Links : ::testing::Test, RepairRig {
     Links() {
         version = {10, 0, 19045};
-        Register(L"Vrinda (TrueType)", L"Vrinda.ttf");
-        files.files[kFakeFontFile] = L"vrinda";
+        InstallVrinda();
         Register(L"Likhan (TrueType)", L"LikhanNormal.ttf");
         Register(L"Jamrul (OpenType)", L"JamrulNormal.ttf");
         fonts.families[L"Jamrul"] = fonts.families[L"Likhan"];

@@ -19,8 +19,7 @@ const std::wstring kOffer =
 
 struct Restore : ::testing::Test, RepairRig {
     Restore() {
-        Register(L"Vrinda (TrueType)", L"Vrinda.ttf");
-        files.files[kFakeFontFile] = L"vrinda";
+        InstallVrinda();
     }
 
     void Run() { RestoreDefaultFont(window, Services()); }

@@ -163,6 +163,13 @@ struct RepairRig {
     void Register(std::wstring_view valueName, std::wstring_view file) {
         registry.Put(RegistryRoot::LocalMachine, SubstituteSettings::kFontsPath, valueName, mRegistry::TextValue(file));
     }
+    // Vrinda as Windows installs it: in the fonts folder, registered under
+    // the Fonts key and loaded for the session.
+    void InstallVrinda() {
+        Register(L"Vrinda (TrueType)", L"Vrinda.ttf");
+        files.files[kFakeFontFile] = L"vrinda";
+        files.registered.insert(L"Vrinda.ttf");
+    }
     const RegistryValue* Registration(std::wstring_view valueName) const {
         return registry.Find(RegistryRoot::LocalMachine, SubstituteSettings::kFontsPath, valueName);
     }
