@@ -1,21 +1,9 @@
 #include "unfixed_machine.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 #include "driver.h"
 #include "prefix_fonts.h"
 
 namespace driver {
-
-std::string FileContents(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    if (!file) return "(missing)";
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool PlaceCopy(const std::wstring& from, const std::wstring& to) {
     DeleteFileW(to.c_str());

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "win_test_files.h"
+
 // The machine a fix starts from, put back before each case, and the files
 // and values the cases read back from it.
 namespace driver {
@@ -12,10 +14,6 @@ inline constexpr wchar_t kFontsKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\Curren
 inline constexpr wchar_t kSubstitutesKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes";
 inline constexpr wchar_t kInternetExplorerKey[] = L"Software\\Microsoft\\Internet Explorer\\International";
 inline constexpr wchar_t kVrindaBackup[] = L"C:\\Vrinda.ttf";
-
-// A file's bytes, or "(missing)".
-std::string FileContents(const std::wstring& path);
-bool FileExists(const std::wstring& path);
 
 // Puts a copy of a file in place of whatever is there. The prefix's files
 // are hard links shared with every other run, so a file is replaced, never

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "repair/apply_plan.h"
@@ -13,12 +12,6 @@
 #include "win_test_files.h"
 
 namespace {
-
-std::string Contents(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    if (!file) return "(missing)";
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
 
 void Write(const std::wstring& path, const std::string& contents) {
     std::ofstream(std::filesystem::path(path), std::ios::binary) << contents;
@@ -33,10 +26,10 @@ TEST(Win32FontFiles, MovesWithoutReplacingAndDeletes) {
     Write(folder + L"b.ttf", "second");
 
     EXPECT_FALSE(files.Move(folder + L"a.ttf", folder + L"b.ttf"));
-    EXPECT_EQ(Contents(folder + L"b.ttf"), "second");
+    EXPECT_EQ(FileContents(folder + L"b.ttf"), "second");
     EXPECT_TRUE(files.Move(folder + L"a.ttf", folder + L"c.ttf"));
     EXPECT_FALSE(files.Exists(folder + L"a.ttf"));
-    EXPECT_EQ(Contents(folder + L"c.ttf"), "first");
+    EXPECT_EQ(FileContents(folder + L"c.ttf"), "first");
 
     EXPECT_TRUE(files.Delete(folder + L"c.ttf"));
     EXPECT_FALSE(files.Delete(folder + L"c.ttf"));
@@ -55,10 +48,10 @@ TEST(Win32FontFiles, CopiesWithoutReplacingAndKeepsTheSource) {
     Write(folder + L"backup.ttf", "backup");
     Write(folder + L"installed.ttf", "installed");
     EXPECT_FALSE(files.Copy(folder + L"backup.ttf", folder + L"installed.ttf"));
-    EXPECT_EQ(Contents(folder + L"installed.ttf"), "installed");
+    EXPECT_EQ(FileContents(folder + L"installed.ttf"), "installed");
     EXPECT_TRUE(files.Copy(folder + L"backup.ttf", folder + L"copy.ttf"));
-    EXPECT_EQ(Contents(folder + L"copy.ttf"), "backup");
-    EXPECT_EQ(Contents(folder + L"backup.ttf"), "backup");
+    EXPECT_EQ(FileContents(folder + L"copy.ttf"), "backup");
+    EXPECT_EQ(FileContents(folder + L"backup.ttf"), "backup");
     // Nothing here is guarded by the system.
     EXPECT_FALSE(files.IsProtected(folder + L"copy.ttf"));
 }
@@ -88,13 +81,13 @@ TEST(Win32FontFiles, RemovalKeepsOneCopyOfTheFontAtAllTimes) {
 
     Write(fontFile, "vrinda");
     removeVrinda();
-    EXPECT_EQ(Contents(L"C:\\Vrinda.ttf"), "vrinda");
+    EXPECT_EQ(FileContents(L"C:\\Vrinda.ttf"), "vrinda");
     EXPECT_FALSE(files.Exists(fontFile));
 
     // Reinstalled: the first backup stays, the fonts-folder copy goes.
     Write(fontFile, "reinstalled");
     removeVrinda();
-    EXPECT_EQ(Contents(L"C:\\Vrinda.ttf"), "vrinda");
+    EXPECT_EQ(FileContents(L"C:\\Vrinda.ttf"), "vrinda");
     EXPECT_FALSE(files.Exists(fontFile));
 
     // Something that is not a file blocks the backup: the font stays put.
@@ -102,7 +95,7 @@ TEST(Win32FontFiles, RemovalKeepsOneCopyOfTheFontAtAllTimes) {
     ASSERT_TRUE(CreateDirectoryW(L"C:\\Vrinda.ttf", nullptr));
     Write(fontFile, "only copy");
     removeVrinda();
-    EXPECT_EQ(Contents(fontFile), "only copy");
+    EXPECT_EQ(FileContents(fontFile), "only copy");
     RemoveDirectoryW(L"C:\\Vrinda.ttf");
     DeleteFileW(fontFile.c_str());
 }

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 // The folder of the running test executable, where the build puts the
@@ -24,3 +26,12 @@ inline std::wstring FreshTempFolder(const std::wstring& name) {
     std::filesystem::create_directories(folder);
     return folder.wstring() + L"\\";
 }
+
+// A file's bytes, or "(missing)".
+inline std::string FileContents(const std::wstring& path) {
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    if (!file) return "(missing)";
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+inline bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
