@@ -10,6 +10,7 @@
 #include "app/control_ids.h"
 #include "driver.h"
 #include "screen_capture.h"
+#include "screen_check.h"
 
 using namespace driver;
 
@@ -32,10 +33,15 @@ protected:
 
     // On the display once its bottom edge line is, and the picture's top
     // row, which the credits leave blank.
-    bool Painted(HWND about) const {
-        const ScreenImage window = Capture(about);
-        return window.height == height && window.CountOtherThan(edge, height - 1, height) == 0 &&
-               window.CountOtherThan(background, 0, 1) == 0;
+    ::testing::AssertionResult WaitUntilPainted(HWND about, const std::wstring& what) const {
+        const ScreenExpectation painted{
+            "the window's bottom edge line on its last row and a blank top row",
+            [&](const ScreenImage& window, std::string& measured) {
+                measured = std::to_string(window.width) + "x" + std::to_string(window.height) + " on the screen";
+                return window.height == height && window.CountOtherThan(edge, height - 1, height) == 0 &&
+                       window.CountOtherThan(background, 0, 1) == 0;
+            }};
+        return WaitForScreen([about] { return ScreenRect(about); }, painted, what, 5s);
     }
 
     void Keep(const ScreenImage& image, const std::wstring& name) const {
@@ -85,7 +91,7 @@ TEST_F(About, ShowsABorderlessOwnedWindowCentredOverTheMainWindowWhichTakesNoInp
 
     // The edge lines of the lower part lie on the window's outermost pixels:
     // nothing is drawn around the window on the display either.
-    ASSERT_TRUE(WaitUntil(5s, [&] { return Painted(about); })) << "the bottom edge never showed";
+    ASSERT_TRUE(WaitUntilPainted(about, L"painted"));
     const ScreenImage window = Capture(about);
     Keep(window, L"about-window.bmp");
     for (int y = pictureHeight; y < height; ++y) {
@@ -105,20 +111,23 @@ TEST_F(About, CreditsRollUpThroughThePicture) {
     // climbed above the rows where lines enter, so that there is something
     // to follow, while no line is leaving at the top (a slow machine may
     // catch one there).
-    ASSERT_TRUE(WaitUntil(5s, [&] { return Painted(about); })) << "the window never showed";
+    ASSERT_TRUE(WaitUntilPainted(about, L"painted"));
+    const auto pictureArea = [picture] { return ScreenRect(picture); };
     ScreenImage first, second;
-    WaitUntil(5s, [&] {
-        first = Capture(picture);
-        return std::count(first.pixels.begin(), first.pixels.end(), text) > 0 &&
-               first.CountOtherThan(background, 0, pictureHeight - ScreenPixels(300)) > 0 &&
-               first.CountOtherThan(background, 0, 1) == 0;
-    });
+    const ScreenExpectation climbing{"text in the text colour above the entry rows, none on the top row",
+                                     [&](const ScreenImage& image, std::string&) {
+                                         return std::count(image.pixels.begin(), image.pixels.end(), text) > 0 &&
+                                                image.CountOtherThan(background, 0,
+                                                                     pictureHeight - ScreenPixels(300)) > 0 &&
+                                                image.CountOtherThan(background, 0, 1) == 0;
+                                     }};
+    EXPECT_TRUE(WaitForScreen(pictureArea, climbing, L"credits-first", 5s, &first));
     std::optional<int> moved;
-    WaitUntil(5s, [&] {
-        second = Capture(picture);
-        moved = RowsMovedUp(first, second, pictureHeight / 2, background);
-        return moved && *moved > 0;
-    });
+    const ScreenExpectation rolled{"the first capture's text moved up", [&](const ScreenImage& image, std::string&) {
+                                       moved = RowsMovedUp(first, image, pictureHeight / 2, background);
+                                       return moved && *moved > 0;
+                                   }};
+    EXPECT_TRUE(WaitForScreen(pictureArea, rolled, L"credits-moved", 5s, &second));
     ASSERT_EQ(first.height, pictureHeight);
     ASSERT_EQ(second.height, pictureHeight);
     Keep(first, L"credits-first.bmp");
@@ -146,7 +155,7 @@ TEST_F(About, AClickAnywhereOnItHidesItAndGivesTheMainWindowBack) {
         SCOPED_TRACE(place.what);
         const HWND about = Show();
         ASSERT_NE(about, nullptr);
-        ASSERT_TRUE(WaitUntil(5s, [&] { return Painted(about); }));
+        ASSERT_TRUE(WaitUntilPainted(about, L"painted"));
         const RECT frame = ScreenRect(about);
         ClickAt({frame.left + place.at.x, frame.top + place.at.y});
         EXPECT_TRUE(WaitUntil(5s, [&] { return Gone(about); })) << "still shown";
@@ -162,10 +171,11 @@ TEST_F(About, TheNextPressShowsAFreshWindowWhoseCreditsStartFromTheTop) {
     ASSERT_NE(first, nullptr);
     // The check on the second show could fail: text climbs high here.
     ScreenImage climbed;
-    ASSERT_TRUE(WaitUntil(10s, [&] {
-        climbed = Capture(PictureOf(first));
-        return climbed.CountOtherThan(background, 0, pictureHeight - entryRows) > 0;
-    })) << "the credits never climbed";
+    const ScreenExpectation high{"text above the rows where lines enter", [&](const ScreenImage& image, std::string&) {
+                                     return image.CountOtherThan(background, 0, pictureHeight - entryRows) > 0;
+                                 }};
+    ASSERT_TRUE(WaitForScreen([first] { return ScreenRect(PictureOf(first)); }, high, L"credits-climbed", 10s,
+                              &climbed));
     Keep(climbed, L"first-show.bmp");
     ClickAt(CentreOf(PictureOf(first)));
     ASSERT_TRUE(WaitUntil(5s, [&] { return Gone(first); }));
@@ -176,14 +186,16 @@ TEST_F(About, TheNextPressShowsAFreshWindowWhoseCreditsStartFromTheTop) {
     ASSERT_NE(second, nullptr) << "the click on About opened nothing";
     EXPECT_NE(second, first);
     EXPECT_FALSE(IsWindow(first)) << "the first window was hidden, not destroyed";
-    ASSERT_TRUE(WaitUntil(5s, [&] { return Painted(second); }));
+    ASSERT_TRUE(WaitUntilPainted(second, L"second-painted"));
     const ScreenImage fresh = Capture(PictureOf(second));
     Keep(fresh, L"second-show.bmp");
     EXPECT_EQ(fresh.CountOtherThan(background, 0, pictureHeight - entryRows), 0)
         << "text above the bottom rows: the credits went on from where they were";
 
-    EXPECT_TRUE(WaitUntil(5s, [&] { return Capture(PictureOf(second)).CountOtherThan(background) > 0; }))
-        << "the credits do not roll this time";
+    const ScreenExpectation rolling{"credits in the picture", [&](const ScreenImage& image, std::string&) {
+                                        return image.CountOtherThan(background) > 0;
+                                    }};
+    EXPECT_TRUE(WaitForScreen([second] { return ScreenRect(PictureOf(second)); }, rolling, L"second-credits", 5s));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "platform/twips.h"
 #include "platform/win32_create_font.h"
 #include "screen_capture.h"
+#include "screen_check.h"
 
 using namespace driver;
 
@@ -58,9 +60,9 @@ double Likeness(const Ink& a, const Ink& b) {
 }
 
 // The Bengali sample as this test draws it in the family, black on white.
-Ink SampleInk(const std::wstring& family, int emHeight) {
+ScreenImage DrawSample(const std::wstring& family, int emHeight) {
     const unique_hfont font = CreateRegularFont(family, -emHeight, DEFAULT_CHARSET);
-    const ScreenImage image = CaptureDrawing(emHeight * 12, emHeight * 3, [&](HDC dc) {
+    return CaptureDrawing(emHeight * 12, emHeight * 3, [&](HDC dc) {
         RECT area{0, 0, emHeight * 12, emHeight * 3};
         FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         const unique_select_object selection(dc, font.get());
@@ -69,7 +71,16 @@ Ink SampleInk(const std::wstring& family, int emHeight) {
         DrawTextW(dc, kBengaliSample.data(), static_cast<int>(kBengaliSample.size()), &area,
                   DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
     });
-    return InkOf(image, 0, 0xFFFFFF);
+}
+
+// The class of the window at a point of the screen (or of the foreground
+// window), and whose it is: a failed comparison may have read another window.
+std::string DescribeWindowAt(std::optional<POINT> point) {
+    const HWND window = point ? WindowFromPoint(*point) : GetForegroundWindow();
+    if (!window) return "no window";
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return ::testing::PrintToString(ClassOf(window)) + " of process " + std::to_string(pid);
 }
 
 class HighDpi : public ::testing::Test {
@@ -118,13 +129,13 @@ TEST_F(HighDpi, AboutWindowIsHalfAgainAsLargeAndEscGivesTheMainWindowBack) {
     ExpectScaled(frame.bottom - frame.top, at96.height, "height");
     // The lower part's edges lie on the outermost pixels at this DPI too.
     const std::uint32_t edge = Rgb(GetSysColor(COLOR_WINDOWTEXT));
-    ScreenImage window;
-    ASSERT_TRUE(WaitUntil(5s, [&] {
-        window = CaptureScreen(frame);
-        return window.height > 0 && window.CountOtherThan(edge, window.height - 1, window.height) == 0;
-    })) << "the bottom edge is not on the last row";
-    EXPECT_EQ(window.At(window.width - 1, window.height - 2), edge) << "the right edge is not on the last column";
-
+    const ScreenExpectation edges{"the lower part's edge lines on the last row and the last column",
+                                  [&](const ScreenImage& window, std::string& measured) {
+                                      const int off = window.CountOtherThan(edge, window.height - 1, window.height);
+                                      measured = std::to_string(off) + " pixels of the last row off the edge colour";
+                                      return off == 0 && window.At(window.width - 1, window.height - 2) == edge;
+                                  }};
+    ASSERT_TRUE(WaitForScreen([&] { return frame; }, edges, L"about-edges", 5s));
     ASSERT_TRUE(WaitUntil(5s, [&] { return GetForegroundWindow() == about; }));
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(WaitUntil(5s, [&] { return !IsWindowVisible(about); })) << "still shown";
@@ -161,18 +172,32 @@ TEST_F(HighDpi, EachListEntryShowsTheBengaliSampleInItsOwnFamily) {
             Send(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(family.data()))));
         SCOPED_TRACE(::testing::PrintToString(family));
         const int top = origin.y + i * itemHeight;
-        const Ink expected = SampleInk(family, TwipsToPixels(225, kDpi));  // 11.25 pt
+        const ScreenImage sampleDrawn = DrawSample(family, TwipsToPixels(225, kDpi));  // 11.25 pt
+        const Ink expected = InkOf(sampleDrawn, 0, 0xFFFFFF);
         // The name stays in the left half; the sample is all the right half
         // holds. The list paints its entries some time after it drops.
-        ScreenImage item;
-        Ink drawn;
-        WaitUntil(5s, [&] {
-            item = CaptureScreen({origin.x, top, origin.x + client.right, top + itemHeight});
-            drawn = InkOf(item, item.width / 2, Rgb(GetSysColor(COLOR_WINDOW)));
-            return Likeness(drawn, expected) > 0.9;
-        });
-        SaveBitmap(item, ArtefactPath(L"item-" + std::to_wstring(i) + L".bmp"));
-        EXPECT_GT(Likeness(drawn, expected), 0.9);
+        const ScreenExpectation sample{
+            "the right half to hold the sample as drawn in its family (likeness > 0.9)",
+            [&](const ScreenImage& item, std::string& measured) {
+                const Ink drawn = InkOf(item, item.width / 2, Rgb(GetSysColor(COLOR_WINDOW)));
+                const double likeness = Likeness(drawn, expected);
+                measured = "likeness " + std::to_string(likeness) + ", ink " + std::to_string(drawn.width) + "x" +
+                           std::to_string(drawn.height) + " against " + std::to_string(expected.width) + "x" +
+                           std::to_string(expected.height) + ", list " +
+                           (Send(combo, CB_GETDROPPEDSTATE) == TRUE ? "dropped" : "closed") + ", on top there " +
+                           DescribeWindowAt(POINT{origin.x + client.right * 3 / 4, top + itemHeight / 2}) +
+                           ", foreground " + DescribeWindowAt(std::nullopt) + " (Glyphor is process " +
+                           std::to_string(glyphor.program.pid()) + ")";
+                return likeness > 0.9;
+            }};
+        const std::wstring what = L"item-" + std::to_wstring(i);
+        const auto drawnAsExpected = WaitForScreen(
+            [&] { return RECT{origin.x, top, origin.x + client.right, top + itemHeight}; }, sample, what, 5s);
+        if (drawnAsExpected) continue;
+        const std::wstring expectedPicture = EvidencePath(what + L"-expected");
+        SaveBitmap(sampleDrawn, expectedPicture);
+        ADD_FAILURE() << drawnAsExpected.message() << "; the sample as drawn here is in "
+                      << ::testing::PrintToString(expectedPicture);
     }
     Send(combo, CB_SHOWDROPDOWN, FALSE);
 }
