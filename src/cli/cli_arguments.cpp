@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/text.h"
+
 namespace {
 
 std::wstring Folded(std::wstring_view text) {
@@ -91,6 +93,8 @@ ParsedArguments ParseCliArguments(std::span<const std::wstring> arguments) {
     if (operands.empty()) return Refused(std::wstring(known->name) + L" needs " + std::wstring(known->operand));
     if (operands.size() > 1)
         return Refused(L"unexpected argument \u201C" + operands[1] + L"\u201D (quote a name that has blanks)");
+    if (parsed.command == CliCommand::Fix && HoldsControlCharacter(operands.front()))
+        return Refused(L"the face holds a line break, a tab or another control character, which no font's name has");
     (parsed.command == CliCommand::Fix ? parsed.face : parsed.file) = operands.front();
     return {parsed, {}};
 }

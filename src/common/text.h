@@ -6,3 +6,7 @@
 // The text without its leading and trailing blanks (space characters only;
 // tabs and other white space are kept, as the user typed them).
 std::wstring TrimBlanks(std::wstring_view text);
+
+// A character below U+0020: a line break, a tab, NUL. No font's name holds
+// one, and a text that does would break the line it is written on.
+bool HoldsControlCharacter(std::wstring_view text);

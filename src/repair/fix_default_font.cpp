@@ -34,6 +34,13 @@ FaceCheck CheckFaceChoice(std::wstring_view raw, FontCatalog& fonts, Prompts& pr
         prompts.ShowMessage(L"Choose a Font from this list", kProgramTitle, MessageIcon::Error);
         return FaceCheck::Refused;
     }
+    // Shown in quotes it would break the box's lines; stored, it would break the backup's.
+    if (HoldsControlCharacter(raw)) {
+        prompts.ShowMessage(L"The name typed holds a line break, a tab or another control character, which no "
+                            L"font's name has.\r\nChoose a Font from this list",
+                            kProgramTitle, MessageIcon::Error);
+        return FaceCheck::Refused;
+    }
     if (face.size() > kLongestFaceName) {
         prompts.ShowMessage(Quoted(face) + L" is no font's name: Windows font names have at most 31 characters.\r\n"
                                            L"Choose a Font from this list",

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/text.h"
 #include "platform/registry_access.h"
 
 namespace {
@@ -47,8 +48,11 @@ std::wstring ValueLine(const ValueRef& where, const std::optional<RegistryValue>
     if (!value) return line + L"-";
     if (value->type == RegistryType::String) {
         const std::wstring text = mRegistry::QueryValueText(*value);
-        // A text with a NUL inside would be cut short; hex keeps it whole.
-        if ((text.size() + 1) * 2 == value->data.size()) return line + L"\"" + Escaped(text) + L"\"";
+        // A text with a NUL inside would be cut short, and one with a line
+        // break would go on as lines of its own, keys and values among them:
+        // hex keeps either whole, as regedit itself writes them.
+        if ((text.size() + 1) * 2 == value->data.size() && !HoldsControlCharacter(text))
+            return line + L"\"" + Escaped(text) + L"\"";
     }
     if (value->type == RegistryType::Dword && value->data.size() == 4) {
         const unsigned number = value->data[0] | (value->data[1] << 8) | (value->data[2] << 16) |
@@ -110,8 +114,11 @@ std::wstring DescribeStep(const Action& action) {
 
 namespace {
 
+// A comment ends at its line's end, so nothing in it may start another line.
 std::wstring OneLine(std::wstring text) {
     for (std::size_t at; (at = text.find(L"\r\n")) != std::wstring::npos;) text.replace(at, 2, L" ");
+    for (wchar_t& ch : text)
+        if (ch < L' ') ch = L' ';
     return text;
 }
 
@@ -145,13 +152,13 @@ std::wstring RenderPlan(const Plan& steps) {
             where = &remove->where;
         }
         if (!where) {
-            others += L"; " + OneLine(DescribeStep(step.action)) + (condition.empty() ? L"" : L" (" + condition + L")") +
+            others += L"; " + OneLine(DescribeStep(step.action) + (condition.empty() ? L"" : L" (" + condition + L")")) +
                       L"\r\n";
             continue;
         }
         // A conditional value opens its key again so that its note sits just above it.
         if (!key || key->root != where->root || key->path != where->path || !condition.empty()) {
-            text += L"\r\n" + (condition.empty() ? L"" : L"; " + condition + L"\r\n") + L"[" + RootName(where->root) +
+            text += L"\r\n" + (condition.empty() ? L"" : L"; " + OneLine(condition) + L"\r\n") + L"[" + RootName(where->root) +
                     L"\\" + where->path + L"]\r\n";
             key = condition.empty() ? where : nullptr;
         }

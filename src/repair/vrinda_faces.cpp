@@ -4,6 +4,7 @@
 #include <cwctype>
 
 #include "common/font_files.h"
+#include "common/text.h"
 #include "platform/registry_access.h"
 #include "repair/substitute_settings.h"
 
@@ -40,6 +41,8 @@ std::wstring_view WithoutKind(std::wstring_view valueName) {
 // "Vrinda", "Vrinda Bold", or a collection "Vrinda & Vrinda Bold"; not
 // "Vrindavan" and not a face of another family.
 bool NamesVrinda(std::wstring_view valueName) {
+    // No face's name holds one, and it would break every line the name is written on.
+    if (HoldsControlCharacter(valueName)) return false;
     std::wstring_view faces = WithoutKind(valueName);
     while (!faces.empty()) {
         const auto split = faces.find(L" & ");

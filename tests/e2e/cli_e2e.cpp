@@ -33,6 +33,19 @@ std::set<std::wstring> FontsFolderFiles() {
     return names;
 }
 
+// regedit /s, as a script restores a backup; false when it did not end in time.
+bool ImportWithRegedit(const std::wstring& file) {
+    std::wstring command = L"regedit.exe /S \"" + file + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return false;
+    CloseHandle(info.hThread);
+    unique_handle process(info.hProcess);
+    return WaitForSingleObject(process.get(), 30000) == WAIT_OBJECT_0;
+}
+
 // Each case starts on a machine that no fix has touched.
 class Console : public ::testing::Test {
 protected:
@@ -69,6 +82,7 @@ TEST_F(Console, EachCommandPrintsAndExitsAsAScriptExpects) {
         {{L"list"}, 0, "Likhan\r\n", ""},
         {{L"status"}, 0, "Default Bengali font: Vrinda\r\n", ""},
         {{L"status"}, 0, "  Vrinda (TrueType): registered as Vrinda.ttf\r\n", ""},
+        {{L"fix", L"Likhan\nB", L"--force"}, 2, "", "glyphor-cli: the face holds a line break, a tab or another control"},
         {{L"fix", L"Likhann"}, 1, "", "No: give --force to go ahead all the same\r\nNothing was changed.\r\n"},
         {{L"fix", L"Likhan"}, 3010, "Default Font is - Likhan\r\n", ""},
         {{L"fix", L"Likhan"}, 0, "Nothing to change: everything already is as asked.\r\n", ""},
@@ -131,15 +145,26 @@ TEST_F(Console, TheExportIsABackupRegeditImports) {
     ASSERT_EQ(RunConsole({L"restore", L"--ie"}).code, 3010u);
     ASSERT_NE(RegistryDifferences(fixed, SnapshotRegistry()), std::vector<std::wstring>{});
 
-    std::wstring command = L"regedit.exe /S \"" + backup + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info));
-    CloseHandle(info.hThread);
-    unique_handle process(info.hProcess);
-    ASSERT_EQ(WaitForSingleObject(process.get(), 30000), WAIT_OBJECT_0);
+    ASSERT_TRUE(ImportWithRegedit(backup));
     EXPECT_EQ(RegistryDifferences(fixed, SnapshotRegistry()), std::vector<std::wstring>{});
+}
+
+// Another program stored a substitute with line breaks in it: regedit puts
+// the exported text back whole and makes no key or value of what follows a break.
+TEST_F(Console, AnExportedTextWithLineBreaksImportsBackWhole) {
+    const std::wstring injected = L"a\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\GlyphorInjected]\n\"x\"=\"1";
+    ASSERT_TRUE(SetRegistryText(HKEY_LOCAL_MACHINE, kSubstitutesKey, L"Vrinda", injected));
+    const std::optional<RegistryValue> stored = Substitute();
+    ASSERT_TRUE(stored);
+    const std::wstring backup = ArtefactPath(L"injected.reg");
+    ASSERT_EQ(RunConsole({L"export", backup}).code, 0u);
+    const RegistrySnapshot exported = SnapshotRegistry();
+
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSubstitutesKey, L"Vrinda");
+    ASSERT_FALSE(Substitute());
+    ASSERT_TRUE(ImportWithRegedit(backup));
+    EXPECT_EQ(Substitute(), stored);
+    EXPECT_EQ(RegistryDifferences(exported, SnapshotRegistry()), std::vector<std::wstring>{});
 }
 
 // The same choices made in the window and on the command line, each from

@@ -66,6 +66,10 @@ TEST(CliArguments, RefusesWithOneLineThatNamesTheProblem) {
         {{L"status", L"now"}, L"unexpected argument \u201Cnow\u201D"},
         {{L"export"}, L"export needs the .reg file to write"},
         {{L"export", L"--json", L"a.reg"}, L"unknown option \u201C--json\u201D for export"},
+        {{L"fix", L"Likhan\nB", L"--force"},
+         L"the face holds a line break, a tab or another control character, which no font's name has"},
+        {{L"fix", L"--dry-run", L"--force", L"a\n[HKLM\\X]"},
+         L"the face holds a line break, a tab or another control character, which no font's name has"},
     };
     for (const auto& [line, reason] : cases) {
         const ParsedArguments parsed = ParseCliArguments(line);

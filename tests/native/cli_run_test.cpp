@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "cli/format_status.h"
 #include "cli/system_status.h"
 #include "cli/text_encoding.h"
@@ -53,6 +55,8 @@ TEST_F(Cli, ExitCodesTellTheDeploymentEngineWhatHappened) {
         {"a face that is not installed", {}, {L"fix", L"Likhann"}, 1,
          L"No: give --force to go ahead all the same\nNothing was changed."},
         {"a face that is not installed, forced", {}, {L"fix", L"Likhann", L"--force"}, 3010, L"Yes: --force was given"},
+        {"a face with a line break, forced", {}, {L"fix", L"Likhan\nB", L"--force"}, 2,
+         L"glyphor-cli: the face holds a line break"},
         {"a refused substitute names its step",
          [](SeededRig& c) { c.registry.Refuse(L"Vrinda"); },
          {L"fix", L"Likhan"}, 1,
@@ -128,6 +132,34 @@ TEST_F(Cli, ExportWritesEveryRowAsRegeditReadsItAbsentOnesAsDeletions) {
     system.refuseWrites = true;
     EXPECT_EQ(Command({L"export", L"backup.reg"}), 1);
     EXPECT_EQ(console.error, L"Error: backup.reg could not be written.\n");
+}
+
+// Another program stored a substitute with line breaks in it, and a Fonts
+// value whose name has one: imported, the export must give the text back
+// whole and make no key or value of the text after a break.
+TEST_F(Cli, ExportWritesTextWithControlCharactersAsHex) {
+    const std::wstring injected = L"a\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\GlyphorInjected]\n\"x\"=\"1";
+    registry.Put(kSubstitute.root, kSubstitute.path, kSubstitute.name, mRegistry::TextValue(injected));
+    Register(L"Vrinda \n[HKEY_LOCAL_MACHINE\\SOFTWARE\\GlyphorInjected] (TrueType)", L"x.ttf");
+    ASSERT_EQ(Command({L"export", L"backup.reg"}), 0) << testing::PrintToString(console.error);
+
+    std::wstring hex = L"\"Vrinda\"=hex(1):";
+    for (const std::uint8_t byte : mRegistry::TextValue(injected).data) {
+        wchar_t digits[4];
+        std::swprintf(digits, 4, L"%02x", byte);
+        hex += digits;
+        hex += L',';
+    }
+    hex.pop_back();
+    const std::string bytes = system.written[L"backup.reg"];
+    std::wstring text;
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
+        text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8)));
+    // regedit's line continuations taken out, the data reads as one run.
+    std::wstring joined = text;
+    for (std::size_t at; (at = joined.find(L"\\\r\n  ")) != std::wstring::npos;) joined.erase(at, 5);
+    EXPECT_NE(joined.find(hex + L"\r\n"), std::wstring::npos) << testing::PrintToString(text);
+    EXPECT_EQ(text.find(L"GlyphorInjected"), std::wstring::npos) << testing::PrintToString(text);
 }
 
 TEST_F(Cli, ListPrintsTheFamiliesAsLinesOrAsAJsonArray) {

@@ -42,19 +42,28 @@ struct Fix : ::testing::Test, FixRig {};
 
 }  // namespace
 
-TEST_F(Fix, RefusesThePlaceholderBlankAndOverlongTexts) {
-    const std::wstring tooLong(32, L'x');
-    for (const std::wstring& text : {std::wstring(L"Choose a Font from the list"), std::wstring(), std::wstring(L"    "),
-                                     L" " + tooLong}) {
+TEST_F(Fix, RefusesThePlaceholderBlankOverlongAndControlTexts) {
+    const std::wstring control = L"(error) The name typed holds a line break, a tab or another control character";
+    // Installed under that name, so only the rule on control characters can refuse it.
+    fonts.families[L"Likhan\nB"] = fonts.families[L"Likhan"];
+    const std::pair<std::wstring, std::wstring> cases[] = {
+        {L"Choose a Font from the list", L"(error) Choose a Font from this list"},
+        {L"", L"(error) Choose a Font from this list"},
+        {L"    ", L"(error) Choose a Font from this list"},
+        {L" " + std::wstring(32, L'x'), L"(error) \u201Cxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u201D is no font's"},
+        {L"Likhan\nB", control},
+        {L"a\n[HKLM\\X]", control},
+        {L"Lik\than", control},
+        {std::wstring(L"Likhan\0", 7), control},
+    };
+    for (const auto& [text, message] : cases) {
         log.clear();
         Press(text);
         ASSERT_EQ(log.size(), 2u) << "text: [" << testing::PrintToString(text) << "]";
-        EXPECT_TRUE(log[0].starts_with(L"Message [Glyphor 1.0.5] (error) "));
+        EXPECT_TRUE(log[0].starts_with(L"Message [Glyphor 1.0.5] " + message)) << testing::PrintToString(log[0]);
         EXPECT_TRUE(log[0].ends_with(L"Choose a Font from this list"));
         EXPECT_EQ(log[1], L"Focus comFont");
     }
-    EXPECT_TRUE(log[0].starts_with(
-              L"Message [Glyphor 1.0.5] (error) \u201Cxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u201D is no font's"));
     EXPECT_TRUE(registry.writes.empty());
     EXPECT_EQ(files.files.count(kFakeFontFile), 1u);
     EXPECT_EQ(files.registered.size(), 1u);

@@ -50,6 +50,23 @@ TEST(RenderRegFile, BreaksLongHexLinesAndKeepsTextWithANulWhole) {
 
     const std::wstring cut = RenderRegFile({{kSubstitute, RegistryValue{RegistryType::String, {'A', 0, 0, 0, 'B', 0, 0, 0}}}});
     EXPECT_NE(cut.find(L"\"Vrinda\"=hex(1):41,00,00,00,42,00,00,00"), std::wstring::npos);
+
+    const std::wstring broken = RenderRegFile({{kSubstitute, mRegistry::TextValue(L"a\r\n[X]\tb")}});
+    EXPECT_NE(broken.find(L"\"Vrinda\"=hex(1):61,00,0d,00,0a,00,5b,00,58,00,5d,00,09,00,62,00,00,00\r\n"),
+              std::wstring::npos) << testing::PrintToString(broken);
+}
+
+// A dry run's notes are comments: a path or a text with a line break in it
+// must not end its comment and start a line of its own.
+TEST(RenderPlan, KeepsEachNoteOnItsLine) {
+    const plan::Plan steps = {
+        {plan::ShowMessage{L"one\ntwo\r\nthree", L"t", MessageIcon::Information}},
+        {plan::SetValue{kSubstitute, mRegistry::TextValue(L"x"), {}}, plan::When().AndFileAt(L"C:\\a\n[HKLM\\X]")},
+    };
+    const std::wstring text = RenderPlan(steps);
+    EXPECT_NE(text.find(L"\r\n; only if a file is at C:\\a [HKLM\\X]\r\n[HKEY_LOCAL_MACHINE"), std::wstring::npos)
+        << testing::PrintToString(text);
+    EXPECT_NE(text.find(L"\r\n; say: one two three\r\n"), std::wstring::npos) << testing::PrintToString(text);
 }
 
 TEST(RenderPlan, ShowsTheFixAsARegFileAndItsOtherStepsInOrder) {
