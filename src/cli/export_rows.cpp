@@ -4,22 +4,24 @@
 #include "repair/font_links.h"
 #include "repair/substitute_settings.h"
 
-namespace {
-
-RegEntry Current(Registry& registry, RegistryRoot root, std::wstring_view path, std::wstring_view name) {
-    return {plan::ValueRef{root, std::wstring(path), std::wstring(name)}, registry.Query(root, path, name)};
-}
-
-}  // namespace
-
-std::vector<RegEntry> ReadExportRows(Registry& registry, const std::vector<VrindaFace>& faces) {
+ExportRows ReadExportRows(Registry& registry, const std::vector<VrindaFace>& faces) {
     using namespace SubstituteSettings;
-    std::vector<RegEntry> rows;
+    std::vector<plan::ValueRef> where;
     for (const Row& row : {kSubstitute, kIEFixedFont, kIEPropFont, kFontSmoothing, kFontSmoothingType})
-        rows.push_back(Current(registry, row.root, row.path, row.name));
+        where.push_back({row.root, std::wstring(row.path), std::wstring(row.name)});
     for (const VrindaFace& face : faces)
-        rows.push_back(Current(registry, RegistryRoot::LocalMachine, kFontsPath, face.valueName));
+        where.push_back({RegistryRoot::LocalMachine, std::wstring(kFontsPath), face.valueName});
     for (const std::wstring_view face : kInterfaceFaces)
-        rows.push_back(Current(registry, RegistryRoot::LocalMachine, kSystemLinkPath, face));
-    return rows;
+        where.push_back({RegistryRoot::LocalMachine, std::wstring(kSystemLinkPath), std::wstring(face)});
+
+    ExportRows exported;
+    for (plan::ValueRef& value : where) {
+        QueriedValue now = registry.Query(value.root, value.path, value.name);
+        if (now.unreadable) {
+            exported.unreadable = std::move(value);
+            return exported;
+        }
+        exported.rows.push_back({std::move(value), std::move(now.value)});
+    }
+    return exported;
 }

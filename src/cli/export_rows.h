@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "repair/render_plan.h"
@@ -11,4 +12,10 @@ class Registry;
 // ones to be deleted: the substitute, Internet Explorer's and the smoothing
 // rows, each Vrinda face's registration and the interface faces' font links.
 // Imported, the .reg file puts all of them back as they were.
-std::vector<RegEntry> ReadExportRows(Registry& registry, const std::vector<VrindaFace>& faces);
+// A value that exists but could not be read ends the reading: written as
+// missing, its row would delete it on import.
+struct ExportRows {
+    std::vector<RegEntry> rows;
+    std::optional<plan::ValueRef> unreadable;
+};
+ExportRows ReadExportRows(Registry& registry, const std::vector<VrindaFace>& faces);

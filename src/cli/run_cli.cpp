@@ -50,7 +50,11 @@ public:
     }
 
     int Export() {
-        const auto rows = ReadExportRows(s_.registry, FindVrindaFaces(s_.registry, s_.files));
+        const auto [rows, unreadable] = ReadExportRows(s_.registry, FindVrindaFaces(s_.registry, s_.files));
+        if (unreadable) {
+            Error(L"Error: " + ValuePath(*unreadable) + L" could not be read, and a backup without it would delete it; " + a_.file + L" was not written.\n");
+            return Code(ExitCode::Failed);
+        }
         if (!s_.system.WriteFile(a_.file, EncodeUtf16LeWithBom(RenderRegFile(rows)))) {
             Error(L"Error: " + a_.file + L" could not be written.\n");
             return Code(ExitCode::Failed);

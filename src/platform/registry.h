@@ -25,6 +25,19 @@ struct RegistryValue {
     bool operator==(const RegistryValue&) const = default;
 };
 
+// What a read found: the value's type and bytes, or nothing and why. A
+// value that could not be read (no right to its key, a read that failed)
+// may well exist, so it is not to be taken for a missing one.
+struct QueriedValue {
+    std::optional<RegistryValue> value;
+    bool unreadable = false;
+
+    static QueriedValue Unreadable() { return {std::nullopt, true}; }
+    explicit operator bool() const { return value.has_value(); }
+    const RegistryValue& operator*() const { return *value; }
+    const RegistryValue* operator->() const { return &*value; }
+};
+
 // A registry, the machine's or one held in memory. Every call opens the key
 // it needs and closes it again before returning.
 class Registry {
@@ -32,9 +45,8 @@ public:
     virtual ~Registry() = default;
 
     // The value's type and bytes; nothing when the key or the value is
-    // missing or cannot be read.
-    virtual std::optional<RegistryValue> Query(RegistryRoot root, std::wstring_view path,
-                                               std::wstring_view name) = 0;
+    // missing, and nothing marked unreadable when it cannot be read.
+    virtual QueriedValue Query(RegistryRoot root, std::wstring_view path, std::wstring_view name) = 0;
 
     // Creates every missing key along the path, then stores the value.
     // True when the value was stored.

@@ -17,16 +17,20 @@ HKEY PredefinedKey(RegistryRoot root) {
 
 }  // namespace
 
-std::optional<RegistryValue> Win32Registry::Query(RegistryRoot root, std::wstring_view path,
-                                                  std::wstring_view name) {
+QueriedValue Win32Registry::Query(RegistryRoot root, std::wstring_view path, std::wstring_view name) {
     const std::wstring keyPath(path), valueName(name);
+    const auto failed = [](LSTATUS status) {
+        return status == ERROR_FILE_NOT_FOUND ? QueriedValue{} : QueriedValue::Unreadable();
+    };
     unique_hkey key;
-    if (RegOpenKeyExW(PredefinedKey(root), keyPath.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
-        return std::nullopt;
+    if (const LSTATUS opened = RegOpenKeyExW(PredefinedKey(root), keyPath.c_str(), 0, KEY_QUERY_VALUE, key.put());
+        opened != ERROR_SUCCESS)
+        return failed(opened);
 
     DWORD type = 0, size = 0;
-    if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-        return std::nullopt;
+    if (const LSTATUS sized = RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size);
+        sized != ERROR_SUCCESS)
+        return failed(sized);
 
     // The value may grow between the two calls; ERROR_MORE_DATA then just means try again.
     RegistryValue value;
@@ -35,10 +39,10 @@ std::optional<RegistryValue> Win32Registry::Query(RegistryRoot root, std::wstrin
         value.data.assign(size, 0);
         status = RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, value.data.data(), &size);
     } while (status == ERROR_MORE_DATA);
-    if (status != ERROR_SUCCESS) return std::nullopt;
+    if (status != ERROR_SUCCESS) return failed(status);
     value.data.resize(size);
     value.type = type;
-    return value;
+    return {std::move(value), false};
 }
 
 bool Win32Registry::Set(RegistryRoot root, std::wstring_view path, std::wstring_view name,

@@ -5,8 +5,7 @@
 // The machine's registry through the wide-character registry functions.
 class Win32Registry final : public Registry {
 public:
-    std::optional<RegistryValue> Query(RegistryRoot root, std::wstring_view path,
-                                       std::wstring_view name) override;
+    QueriedValue Query(RegistryRoot root, std::wstring_view path, std::wstring_view name) override;
     bool Set(RegistryRoot root, std::wstring_view path, std::wstring_view name,
              const RegistryValue& value) override;
     bool Delete(RegistryRoot root, std::wstring_view path, std::wstring_view name) override;

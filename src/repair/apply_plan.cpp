@@ -34,7 +34,7 @@ struct Applier {
 
     StepResult Run(const SetValue& step) {
         const auto& where = step.where;
-        if (targets.registry.Query(where.root, where.path, where.name) == step.value) {
+        if (targets.registry.Query(where.root, where.path, where.name).value == step.value) {
             // Written again all the same: the value may be about to change under us.
             targets.registry.Set(where.root, where.path, where.name, step.value);
             return StepResult::Unchanged;
@@ -48,7 +48,8 @@ struct Applier {
     }
     StepResult Run(const DeleteValue& step) {
         const auto& where = step.where;
-        if (!targets.registry.Query(where.root, where.path, where.name)) return StepResult::Unchanged;
+        const QueriedValue now = targets.registry.Query(where.root, where.path, where.name);
+        if (!now && !now.unreadable) return StepResult::Unchanged;
         return Outcome(targets.registry.Delete(where.root, where.path, where.name));
     }
     StepResult Run(const UnregisterFont& step) {

@@ -72,10 +72,6 @@ std::wstring Condition(const When& when) {
     return text;
 }
 
-std::wstring ValuePath(const ValueRef& where) {
-    return RootName(where.root) + L"\\" + where.path + L" [" + where.name + L"]";
-}
-
 }  // namespace
 
 std::wstring RootName(RegistryRoot root) {
@@ -85,6 +81,10 @@ std::wstring RootName(RegistryRoot root) {
     case RegistryRoot::CurrentUser: return L"HKEY_CURRENT_USER";
     }
     return {};
+}
+
+std::wstring ValuePath(const ValueRef& where) {
+    return RootName(where.root) + L"\\" + where.path + L" [" + where.name + L"]";
 }
 
 std::wstring DescribeStep(const Action& action) {

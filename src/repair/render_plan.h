@@ -13,6 +13,9 @@ using RegEntry = std::pair<plan::ValueRef, std::optional<RegistryValue>>;
 // The predefined key's name as .reg files and regedit write it.
 std::wstring RootName(RegistryRoot root);
 
+// A value as a line of text names it: "HKEY_LOCAL_MACHINE\\...\\Fonts [Vrinda (TrueType)]".
+std::wstring ValuePath(const plan::ValueRef& where);
+
 // A step in a few words for a line of text, such as "set
 // HKEY_LOCAL_MACHINE\...\FontSubstitutes [Vrinda]" or "move A to B".
 std::wstring DescribeStep(const plan::Action& action);

@@ -134,6 +134,18 @@ TEST_F(Cli, ExportWritesEveryRowAsRegeditReadsItAbsentOnesAsDeletions) {
     EXPECT_EQ(console.error, L"Error: backup.reg could not be written.\n");
 }
 
+// Written as missing, a value that is there but could not be read would be
+// deleted when the backup is imported.
+TEST_F(Cli, ExportRefusesAValueItCannotRead) {
+    registry.RefuseReads(L"Vrinda (TrueType)");
+    EXPECT_EQ(Command({L"export", L"backup.reg"}), 1);
+    EXPECT_EQ(console.error,
+              L"Error: HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts [Vrinda (TrueType)] "
+              L"could not be read, and a backup without it would delete it; backup.reg was not written.\n");
+    EXPECT_EQ(console.out, L"");
+    EXPECT_TRUE(system.written.empty());
+}
+
 // Another program stored a substitute with line breaks in it, and a Fonts
 // value whose name has one: imported, the export must give the text back
 // whole and make no key or value of the text after a break.

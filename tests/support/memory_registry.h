@@ -13,7 +13,8 @@
 // A registry in memory, case-insensitive in key paths and value names like
 // the real one. It counts reads and keeps every write; with a log it also
 // notes each write and delete by value name. A write or delete of a value
-// named in `refused` fails, as one without rights would.
+// named in `refused` fails, and a read of one named in `unreadable`, as
+// they would without rights.
 class MemoryRegistry final : public Registry {
 public:
     struct Write {
@@ -26,11 +27,12 @@ public:
     MemoryRegistry() = default;
     explicit MemoryRegistry(CallLog& log) : log_(&log) {}
 
-    std::optional<RegistryValue> Query(RegistryRoot root, std::wstring_view path, std::wstring_view name) override {
+    QueriedValue Query(RegistryRoot root, std::wstring_view path, std::wstring_view name) override {
         ++queries;
+        if (unreadable.count(Fold(name))) return QueriedValue::Unreadable();
         const auto it = values_.find(Key(root, path, name));
-        if (it == values_.end()) return std::nullopt;
-        return it->second;
+        if (it == values_.end()) return {};
+        return {it->second, false};
     }
 
     bool Set(RegistryRoot root, std::wstring_view path, std::wstring_view name, const RegistryValue& value) override {
@@ -69,10 +71,13 @@ public:
     }
 
     void Refuse(std::wstring_view name) { refused.insert(Fold(name)); }
+    // Reads of the value fail, as they do without the right to its key.
+    void RefuseReads(std::wstring_view name) { unreadable.insert(Fold(name)); }
 
     int queries = 0;
     std::vector<Write> writes;
-    std::set<std::wstring> refused;  // folded value names; use Refuse
+    std::set<std::wstring> refused;     // folded value names; use Refuse
+    std::set<std::wstring> unreadable;  // folded value names; use RefuseReads
 
 private:
     using Id = std::tuple<RegistryRoot, std::wstring, std::wstring>;
