@@ -29,8 +29,13 @@ public:
 protected:
     Win32WindowBase() = default;
     // Derived destructors call DestroyWindowNow() first, while the members
-    // the window's last messages touch still exist; this is the backstop.
-    ~Win32WindowBase() { DestroyWindowNow(); }
+    // the window's last messages touch still exist; this is the backstop. By
+    // now the derived object is gone, so the window forgets it before its
+    // last messages come and they get the default handling.
+    ~Win32WindowBase() {
+        if (hwnd()) SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
+        DestroyWindowNow();
+    }
 
     // Makes this object's window, registering the class on first use. False
     // when Windows refuses the class or the window.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -37,6 +38,41 @@ TEST(WindowBase, KnowsItsHandleFromFirstToLastMessageAndNeverDestroysItTwice) {
     ASSERT_TRUE(later.Create(nullptr));
     child.reset();
     EXPECT_TRUE(IsWindow(later.hwnd()));
+}
+
+// Logs each message it handles into a log that outlives it, and its own end.
+class Logger : public Win32WindowBase<Logger> {
+public:
+    explicit Logger(std::vector<UINT>& log) : log_(&log) {}
+    ~Logger() { log_->push_back(kGone); }
+    bool Create() { return CreateWindowNow(0, L"", WS_POPUP, 0, 0, 9, 9, nullptr); }
+    static constexpr UINT kGone = WM_APP + 1;
+
+private:
+    friend Win32WindowBase<Logger>;
+    static constexpr const wchar_t* kWindowClass = L"GlyphorWindowBaseLogger";
+    static HBRUSH WindowBackground() { return nullptr; }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+        log_->push_back(message);
+        return DefaultHandling(message, wParam, lParam);
+    }
+    std::vector<UINT>* log_;
+};
+
+// A derived class that leaves the destruction to the base: the window's
+// last messages come after the derived object is gone, and must not reach it.
+TEST(WindowBase, NoHandlerRunsOnceTheObjectIsDestroyed) {
+    std::vector<UINT> log;
+    HWND window = nullptr;
+    {
+        Logger logger(log);
+        ASSERT_TRUE(logger.Create());
+        window = logger.hwnd();
+    }
+    EXPECT_FALSE(IsWindow(window));
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), Logger::kGone) << "message " << log.back() << " reached the destroyed object";
+    EXPECT_EQ(std::count(log.begin(), log.end(), Logger::kGone), 1);
 }
 
 }  // namespace
