@@ -1,7 +1,5 @@
 #include "cli/console_prompts.h"
 
-#include <algorithm>
-
 #include "cli/console_output.h"
 
 void ConsolePrompts::ShowMessage(std::wstring_view text, std::wstring_view, MessageIcon icon) {
@@ -13,24 +11,12 @@ void ConsolePrompts::ShowMessage(std::wstring_view text, std::wstring_view, Mess
     }
 }
 
-bool ConsolePrompts::AskYesNo(std::wstring_view text, std::wstring_view) {
-    ConsoleAnswer answer = every_;
-    if (byPlan_) {
-        const auto planned = std::find_if(planned_.begin(), planned_.end(),
-                                          [&](const PlannedAnswer& p) { return p.question == text; });
-        answer = planned == planned_.end() ? ConsoleAnswer{false, L"the console answers No to it"} : planned->answer;
-    }
-    out_.Write(ConsoleStream::Error, L"Question: " + std::wstring(text) + L"\n" + (answer.yes ? L"Yes" : L"No") +
+bool ConsolePrompts::AskYesNo(std::wstring_view text, std::wstring_view) { return Tell(text, every_); }
+
+bool ConsolePrompts::Tell(std::wstring_view question, const ConsoleAnswer& answer) {
+    out_.Write(ConsoleStream::Error, L"Question: " + std::wstring(question) + L"\n" + (answer.yes ? L"Yes" : L"No") +
                                          (answer.why.empty() ? L"" : L": " + answer.why) + L"\n");
     return answer.yes;
 }
 
-void ConsolePrompts::AnswerEveryQuestion(ConsoleAnswer answer) {
-    every_ = std::move(answer);
-    byPlan_ = false;
-}
-
-void ConsolePrompts::AnswerPlannedQuestions(std::vector<PlannedAnswer> answers) {
-    planned_ = std::move(answers);
-    byPlan_ = true;
-}
+void ConsolePrompts::AnswerEveryQuestion(ConsoleAnswer answer) { every_ = std::move(answer); }

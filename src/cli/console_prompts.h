@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "common/prompts.h"
 
@@ -11,12 +10,6 @@ class ConsoleOutput;
 struct ConsoleAnswer {
     bool yes = false;
     std::wstring why;
-};
-
-// A question of a plan with the answer decided for it before the plan runs.
-struct PlannedAnswer {
-    std::wstring question;
-    ConsoleAnswer answer;
 };
 
 // The window's boxes as console lines: information to standard output,
@@ -29,15 +22,12 @@ public:
     void ShowMessage(std::wstring_view text, std::wstring_view title, MessageIcon icon) override;
     bool AskYesNo(std::wstring_view text, std::wstring_view title) override;
 
-    // Every question gets this answer (the typed-face checks).
+    // Every question put through AskYesNo gets this answer (the typed-face checks).
     void AnswerEveryQuestion(ConsoleAnswer answer);
-    // Each question of a plan gets the answer decided for its step; any
-    // other question gets No.
-    void AnswerPlannedQuestions(std::vector<PlannedAnswer> answers);
+    // Writes the question with the answer given to it, and returns the answer.
+    bool Tell(std::wstring_view question, const ConsoleAnswer& answer);
 
 private:
     ConsoleOutput& out_;
     ConsoleAnswer every_;
-    std::vector<PlannedAnswer> planned_;
-    bool byPlan_ = false;
 };

@@ -1,13 +1,20 @@
 #pragma once
 
-#include <vector>
-
 #include "cli/console_prompts.h"
-#include "repair/plan.h"
+#include "repair/plan_questions.h"
 
-// The answer to each question of a plan, told apart by what a Yes lets the
-// plan do next: a question whose Yes copies a file back is the offer to
-// reinstall a Vrinda face from its backup, answered by --reinstall-vrinda.
-// Any other question is answered No, so that the console never agrees to
-// what its command line did not ask for.
-std::vector<PlannedAnswer> DecidePlannedAnswers(const plan::Plan& steps, bool reinstallVrinda);
+// The console's answer to each question of a plan, by what it asks: the
+// offer to copy a Vrinda face back from its backup is answered by
+// --reinstall-vrinda, so that the console never agrees to what its command
+// line did not ask for.
+class ConsoleQuestions final : public PlanQuestions {
+public:
+    ConsoleQuestions(ConsolePrompts& prompts, bool reinstallVrinda)
+        : prompts_(prompts), reinstallVrinda_(reinstallVrinda) {}
+
+    bool Answer(const plan::AskYesNo& question) override;
+
+private:
+    ConsolePrompts& prompts_;
+    bool reinstallVrinda_;
+};

@@ -105,8 +105,8 @@ public:
             return Code(ExitCode::Done);
         }
 
-        prompts.AnswerPlannedQuestions(DecidePlannedAnswers(steps, a_.reinstallVrinda));
-        const AppliedPlan applied = ApplyPlan(steps, {s_.registry, s_.files, prompts, restart, window});
+        ConsoleQuestions questions(prompts, a_.reinstallVrinda);
+        const AppliedPlan applied = ApplyPlan(steps, {s_.registry, s_.files, prompts, questions, restart, window});
         const auto failing = FindFailingStep(steps, applied, faces);
         const ExitCode code = MapExitCode(applied, failing);
         if (code == ExitCode::Failed) {

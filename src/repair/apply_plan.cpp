@@ -9,6 +9,7 @@
 #include "common/restart_prompt.h"
 #include "platform/registry_access.h"
 #include "repair/describe_outcome.h"
+#include "repair/plan_questions.h"
 #include "repair/refresh_default_font.h"
 #include "repair/substitute_settings.h"
 
@@ -20,11 +21,12 @@ struct Applier {
     PlanTargets& targets;
     AppliedPlan& applied;
     bool anyUnregistered = false;
-    bool answeredYes = false;
+    std::vector<Question> answeredYes;
 
     bool Holds(const When& when) const {
         if (when.unregistered && !anyUnregistered) return false;
-        if (when.answeredYes && !answeredYes) return false;
+        if (when.yesTo && std::find(answeredYes.begin(), answeredYes.end(), *when.yesTo) == answeredYes.end())
+            return false;
         if (!when.fileAt.empty() && !targets.files.Exists(when.fileAt)) return false;
         if (!when.nothingAt.empty() && targets.files.Exists(when.nothingAt)) return false;
         return true;
@@ -83,7 +85,7 @@ struct Applier {
         return StepResult::Done;
     }
     StepResult Run(const AskYesNo& step) {
-        answeredYes = targets.prompts.AskYesNo(step.text, step.title);
+        if (targets.questions.Answer(step)) answeredYes.push_back(step.question);
         return StepResult::Done;
     }
     StepResult Run(const ShowDefaultFont&) {
@@ -135,7 +137,7 @@ int AppliedPlan::FirstFailure() const {
 
 AppliedPlan ApplyPlan(const Plan& steps, PlanTargets targets) {
     AppliedPlan applied;
-    Applier applier{targets, applied};
+    Applier applier{targets, applied, false, {}};
     for (const Step& step : steps) {
         if (applied.stopped || !applier.Holds(step.when)) {
             applied.results.push_back(StepResult::Skipped);

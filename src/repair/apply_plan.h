@@ -6,6 +6,7 @@
 
 class FontFiles;
 class MainWindowControls;
+class PlanQuestions;
 class Prompts;
 class Registry;
 class RestartPrompt;
@@ -15,6 +16,7 @@ struct PlanTargets {
     Registry& registry;
     FontFiles& files;
     Prompts& prompts;
+    PlanQuestions& questions;
     RestartPrompt& restart;
     MainWindowControls& window;
 };

@@ -7,6 +7,7 @@
 #include "fonts/font_catalog.h"
 #include "platform/registry_access.h"
 #include "repair/apply_plan.h"
+#include "repair/plan_questions.h"
 #include "repair/remove_vrinda_font.h"
 #include "repair/substitute_settings.h"
 
@@ -111,6 +112,7 @@ void FixDefaultFont(MainWindowControls& window, RepairServices services) {
         return;
     }
     const FixFacts facts = ObserveFix(services, TrimBlanks(choices.raw));
+    AskingUser user(services.prompts);
     ApplyPlan(PlanFix(facts, choices),
-              {services.registry, services.files, services.prompts, services.restart, window});
+              {services.registry, services.files, services.prompts, user, services.restart, window});
 }

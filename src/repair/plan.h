@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -52,7 +53,17 @@ struct ShowMessage {
     std::wstring text, title;
     MessageIcon icon;
 };
+// What a question asks, and about which face: the name its answer goes by.
+struct Question {
+    enum class Asks {
+        CopyBackupBack,  // copy the face's backup back into the fonts folder
+    } asks;
+    std::wstring face;  // the face's value name in the Fonts key
+
+    bool operator==(const Question&) const = default;
+};
 struct AskYesNo {
+    Question question;
     std::wstring text, title;
 };
 // Shows in lblDefFont what the substitute now holds.
@@ -73,18 +84,18 @@ using Action = std::variant<SetValue, DeleteValue, UnregisterFont, RegisterFont,
 
 // Conditions checked when the step's turn comes; all must hold.
 struct When {
-    bool unregistered = false;  // an earlier UnregisterFont of the plan worked
-    bool answeredYes = false;   // the last question was asked and answered Yes
-    std::wstring fileAt;        // a file is at this path
-    std::wstring nothingAt;     // no file is at this path
+    bool unregistered = false;      // an earlier UnregisterFont of the plan worked
+    std::optional<Question> yesTo;  // this question was asked and answered Yes
+    std::wstring fileAt;            // a file is at this path
+    std::wstring nothingAt;         // no file is at this path
 
     static When Unregistered() {
         When when;
         when.unregistered = true;
         return when;
     }
-    When& AndYes() {
-        answeredYes = true;
+    When& AndYesTo(Question question) {
+        yesTo = std::move(question);
         return *this;
     }
     When& AndFileAt(std::wstring path) {

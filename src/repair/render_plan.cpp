@@ -66,7 +66,7 @@ std::wstring Condition(const When& when) {
     std::wstring text;
     const auto add = [&](std::wstring part) { text += (text.empty() ? L"only if " : L" and ") + part; };
     if (when.unregistered) add(L"a font was unregistered");
-    if (when.answeredYes) add(L"the user answers Yes");
+    if (when.yesTo) add(L"the user answers Yes");
     if (!when.fileAt.empty()) add(L"a file is at " + when.fileAt);
     if (!when.nothingAt.empty()) add(L"no file is at " + when.nothingAt);
     return text;

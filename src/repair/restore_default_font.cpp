@@ -6,6 +6,7 @@
 #include "common/main_window_controls.h"
 #include "platform/registry_access.h"
 #include "repair/apply_plan.h"
+#include "repair/plan_questions.h"
 #include "repair/substitute_settings.h"
 
 namespace {
@@ -62,13 +63,16 @@ plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices)
     for (const VrindaFace& face : facts.faces) {
         if (face.backup.empty()) continue;
         const When missing = When().AndFileAt(face.backup).AndNothingAt(face.fontFile);
-        steps.push_back({AskYesNo{face.Label() + L" is not in the Fonts folder, but its backup is at " + face.backup +
+        const Question copyBack{Question::Asks::CopyBackupBack, face.valueName};
+        steps.push_back({AskYesNo{copyBack,
+                                  face.Label() + L" is not in the Fonts folder, but its backup is at " + face.backup +
                                       L".\r\n\r\nCopy the backup back and install it? The backup stays where it is.",
                                   std::wstring(kProgramTitle)},
                          missing});
-        const When yes = When(missing).AndYes();
+        const When yes = When(missing).AndYesTo(copyBack);
         steps.push_back({CopyFile{face.backup, face.fontFile}, yes});
-        const When copied = When().AndYes().AndFileAt(face.fontFile);
+        // This face's own Yes: another face's must not register this one a second time.
+        const When copied = When().AndYesTo(copyBack).AndFileAt(face.fontFile);
         steps.push_back({SetValue{Registration(face), mRegistry::TextValue(RegisteredName(face)), {}}, copied});
         steps.push_back({RegisterFont{face.fontFile}, copied});
         steps.push_back({BroadcastFontChange{}, copied});
@@ -81,6 +85,7 @@ plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices)
 
 void RestoreDefaultFont(MainWindowControls& window, RepairServices services) {
     const RestoreChoices choices{window.InternetExplorerTicked()};
+    AskingUser user(services.prompts);
     ApplyPlan(PlanRestore(ObserveRestore(services), choices),
-              {services.registry, services.files, services.prompts, services.restart, window});
+              {services.registry, services.files, services.prompts, user, services.restart, window});
 }

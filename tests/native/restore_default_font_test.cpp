@@ -97,6 +97,27 @@ TEST_F(Restore, OffersTheBackupAfterTheInstallMessageAndCopiesItOnYes) {
     EXPECT_EQ(*Registration(L"Vrinda (TrueType)"), mRegistry::TextValue(L"Vrinda.ttf"));
 }
 
+// Vrinda is offered and taken; Vrinda Bold's file is back in the fonts folder
+// already, so its registration is given back once and it is not asked about.
+TEST_F(Restore, EachFacesCopyBackWaitsForItsOwnYes) {
+    const std::wstring boldFile = L"C:\\windows\\Fonts\\vrindab.ttf";
+    Register(L"Vrinda Bold (TrueType)", L"vrindab.ttf");
+    files.files[boldFile] = L"bold";
+    FixFirst();
+    ASSERT_EQ(files.files.count(L"C:\\vrindab.ttf"), 1u);
+    files.files[boldFile] = L"bold reinstalled";
+    prompts.answers = {true};
+    Run();
+    const auto count = [&](const std::wstring& entry) { return std::count(log.begin(), log.end(), entry); };
+    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const auto& e) { return e.starts_with(L"Ask"); }), 1);
+    EXPECT_EQ(count(kOffer + L" -> Yes"), 1);
+    EXPECT_EQ(count(L"Set Vrinda Bold (TrueType)"), 1);
+    EXPECT_EQ(count(L"Register " + boldFile), 1);
+    EXPECT_EQ(count(L"Register C:\\windows\\Fonts\\Vrinda.ttf"), 1);
+    EXPECT_EQ(files.files[boldFile], L"bold reinstalled");
+    EXPECT_EQ(*Registration(L"Vrinda Bold (TrueType)"), mRegistry::TextValue(L"vrindab.ttf"));
+}
+
 TEST_F(Restore, SaysWhatIsStillMissingWhenTheBackupIsDeclined) {
     FixFirst();
     Run();

@@ -16,6 +16,7 @@
 #include "memory_registry.h"
 #include "platform/registry_access.h"
 #include "repair/apply_plan.h"
+#include "repair/plan_questions.h"
 #include "repair/repair_services.h"
 #include "repair/substitute_settings.h"
 
@@ -156,8 +157,10 @@ struct RepairRig {
     FakeRestartPrompt restart{log};
     WindowsVersion version{6, 1, 7601};
 
+    AskingUser user{prompts};
+
     RepairServices Services() { return {registry, files, fonts, prompts, restart, version}; }
-    PlanTargets Targets() { return {registry, files, prompts, restart, window}; }
+    PlanTargets Targets() { return {registry, files, prompts, user, restart, window}; }
 
     // The Fonts key's registration of a face.
     void Register(std::wstring_view valueName, std::wstring_view file) {
