@@ -7,7 +7,7 @@
 ExportRows ReadExportRows(Registry& registry, const std::vector<VrindaFace>& faces) {
     using namespace SubstituteSettings;
     std::vector<plan::ValueRef> where;
-    for (const Row& row : {kSubstitute, kIEFixedFont, kIEPropFont, kFontSmoothing, kFontSmoothingType})
+    for (const Row& row : kRows)
         where.push_back({row.root, std::wstring(row.path), std::wstring(row.name)});
     for (const VrindaFace& face : faces)
         where.push_back({RegistryRoot::LocalMachine, std::wstring(kFontsPath), face.valueName});

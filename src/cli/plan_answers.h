@@ -13,8 +13,15 @@ public:
         : prompts_(prompts), reinstallVrinda_(reinstallVrinda) {}
 
     bool Answer(const plan::AskYesNo& question) override;
+    // The answer Answer will give, told to nobody.
+    bool SaysYes(const plan::Question& question) const;
 
 private:
     ConsolePrompts& prompts_;
     bool reinstallVrinda_;
 };
+
+// The steps of a plan that this run would carry out, given the answers it
+// will give: those that change nothing, or wait for a Yes the console will
+// not give, are left out.
+plan::Plan StepsThisRunTakes(const plan::Plan& steps, const ConsoleQuestions& questions);

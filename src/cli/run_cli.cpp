@@ -1,5 +1,7 @@
 #include "cli/run_cli.h"
 
+#include <algorithm>
+
 #include "cli/cli_arguments.h"
 #include "cli/cli_usage.h"
 #include "cli/console_output.h"
@@ -100,12 +102,16 @@ public:
             faces = std::move(facts.faces);
         }
 
+        ConsoleQuestions questions(prompts, a_.reinstallVrinda);
         if (a_.dryRun) {
-            Out(RenderPlan(steps));
+            const plan::Plan taken = StepsThisRunTakes(steps, questions);
+            if (std::none_of(taken.begin(), taken.end(), [](const plan::Step& step) { return plan::IsChange(step.action); }))
+                Out(L"Nothing to change: everything already is as asked.\n");
+            else
+                Out(RenderPlan(taken));
             return Code(ExitCode::Done);
         }
 
-        ConsoleQuestions questions(prompts, a_.reinstallVrinda);
         const AppliedPlan applied = ApplyPlan(steps, {s_.registry, s_.files, prompts, questions, restart, window});
         const auto failing = FindFailingStep(steps, applied, faces);
         const ExitCode code = MapExitCode(applied, failing);

@@ -117,13 +117,6 @@ struct Applier {
     }
 };
 
-bool IsChange(const Action& action) {
-    return std::holds_alternative<SetValue>(action) || std::holds_alternative<DeleteValue>(action) ||
-           std::holds_alternative<UnregisterFont>(action) || std::holds_alternative<RegisterFont>(action) ||
-           std::holds_alternative<MoveFile>(action) || std::holds_alternative<CopyFile>(action) ||
-           std::holds_alternative<DeleteFile>(action);
-}
-
 }  // namespace
 
 bool AppliedPlan::Changed() const {

@@ -7,6 +7,7 @@
 #include "fonts/font_catalog.h"
 #include "platform/registry_access.h"
 #include "repair/apply_plan.h"
+#include "repair/observe_rows.h"
 #include "repair/plan_questions.h"
 #include "repair/remove_vrinda_font.h"
 #include "repair/substitute_settings.h"
@@ -20,8 +21,10 @@ plan::ValueRef At(const SubstituteSettings::Row& row) {
     return {row.root, std::wstring(row.path), std::wstring(row.name)};
 }
 
-plan::Step Write(const SubstituteSettings::Row& row, RegistryValue value, std::wstring failure = {}) {
-    return {plan::SetValue{At(row), std::move(value), std::move(failure)}};
+plan::Step Write(const FixFacts& facts, const SubstituteSettings::Row& row, RegistryValue value,
+                 std::wstring failure = {}) {
+    const bool changes = plan::WouldChange(facts.rows, At(row), value);
+    return {plan::SetValue{At(row), std::move(value), std::move(failure)}, {}, changes};
 }
 
 std::wstring Quoted(std::wstring_view face) { return L"\u201C" + std::wstring(face) + L"\u201D"; }
@@ -67,10 +70,11 @@ FaceCheck CheckFaceChoice(std::wstring_view raw, FontCatalog& fonts, Prompts& pr
 }
 
 FixFacts ObserveFix(const RepairServices& services, std::wstring_view face) {
-    FixFacts facts{FindVrindaFaces(services.registry, services.files), services.version, {}, {}, {}};
+    FixFacts facts{FindVrindaFaces(services.registry, services.files), services.version, {}, {}, {}, {}};
     facts.links = ReadInterfaceLinks(services.registry, services.fonts);
     facts.chosenFile = FindRegisteredFile(services.registry, face);
     facts.earlierEntry = EarlierLinkEntry(services.registry);
+    facts.rows = ObserveRows(services.registry);
     return facts;
 }
 
@@ -79,16 +83,16 @@ plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices) {
     const std::wstring face = TrimBlanks(choices.raw);
     plan::Plan steps = RemoveVrindaFont(facts.faces);
 
-    steps.push_back(Write(kSubstitute, mRegistry::TextValue(face),
+    steps.push_back(Write(facts, kSubstitute, mRegistry::TextValue(face),
                           L"The default font could not be changed to " + face +
                               L".\r\nWindows did not let Glyphor save the font substitution in the registry."));
     if (choices.internetExplorer) {
-        steps.push_back(Write(kIEFixedFont, mRegistry::TextValue(face)));
-        steps.push_back(Write(kIEPropFont, mRegistry::TextValue(face)));
+        steps.push_back(Write(facts, kIEFixedFont, mRegistry::TextValue(face)));
+        steps.push_back(Write(facts, kIEPropFont, mRegistry::TextValue(face)));
     }
     if (choices.smoothing) {
-        steps.push_back(Write(kFontSmoothing, mRegistry::TextValue(kSmoothingOn)));
-        steps.push_back(Write(kFontSmoothingType, mRegistry::DwordValue(kClearType)));
+        steps.push_back(Write(facts, kFontSmoothing, mRegistry::TextValue(kSmoothingOn)));
+        steps.push_back(Write(facts, kFontSmoothingType, mRegistry::DwordValue(kClearType)));
     }
     std::vector<std::wstring> notes;
     if (facts.version.FallsBackPastVrinda()) {

@@ -31,6 +31,7 @@ struct FixFacts {
     std::vector<LinkList> links;   // the interface faces' link lists
     std::wstring chosenFile;       // the chosen face's registered file; empty when unknown
     std::wstring earlierEntry;     // the link an earlier fix made, for the face it chose
+    std::vector<plan::ObservedValue> rows;  // the substitute settings' rows as they stand
 };
 
 enum class FaceCheck {

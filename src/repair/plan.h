@@ -113,8 +113,33 @@ struct When {
 struct Step {
     Action action;
     When when{};
+    // From what was observed when planning: carrying it out would change the
+    // system. False for a value already as asked or a file already where it
+    // is to be; true where the effect cannot be known beforehand.
+    bool changes = true;
 };
 
 using Plan = std::vector<Step>;
+
+// The steps that change the system, as against those that show or ask.
+inline bool IsChange(const Action& action) {
+    return std::holds_alternative<SetValue>(action) || std::holds_alternative<DeleteValue>(action) ||
+           std::holds_alternative<UnregisterFont>(action) || std::holds_alternative<RegisterFont>(action) ||
+           std::holds_alternative<MoveFile>(action) || std::holds_alternative<CopyFile>(action) ||
+           std::holds_alternative<DeleteFile>(action);
+}
+
+// A value as it stood when the plan was made; nothing when it was missing.
+struct ObservedValue {
+    ValueRef where;
+    std::optional<RegistryValue> value;
+};
+
+// Storing `value` at `where` changes it; true for a value not observed.
+inline bool WouldChange(const std::vector<ObservedValue>& observed, const ValueRef& where, const RegistryValue& value) {
+    for (const ObservedValue& seen : observed)
+        if (seen.where == where) return seen.value != value;
+    return true;
+}
 
 }  // namespace plan

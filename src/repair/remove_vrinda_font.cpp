@@ -30,8 +30,13 @@ std::wstring RemovalMessage(const VrindaFace& vrinda) {
 plan::Plan RemoveVrindaFont(const std::vector<VrindaFace>& faces) {
     using namespace plan;
     Plan steps;
-    for (const VrindaFace& face : faces)
-        if (!face.file.empty()) steps.push_back({UnregisterFont{UnregisterNames(face)}});
+    for (const VrindaFace& face : faces) {
+        if (face.file.empty()) continue;
+        // A face whose registration is emptied was out of service since the
+        // start, or was unregistered by the run that emptied it.
+        const bool loaded = face.fileInFolder && !(face.inFontsKey && face.registered.empty());
+        steps.push_back({UnregisterFont{UnregisterNames(face)}, {}, loaded});
+    }
 
     const When afterUnregister = When::Unregistered();
     steps.push_back({BroadcastFontChange{}, afterUnregister});
@@ -42,9 +47,10 @@ plan::Plan RemoveVrindaFont(const std::vector<VrindaFace>& faces) {
     for (const VrindaFace& face : faces) {
         if (face.backup.empty() || std::count(moved.begin(), moved.end(), face.fontFile)) continue;
         moved.push_back(face.fontFile);
-        steps.push_back({MoveFile{face.fontFile, face.backup}});
+        const bool movable = face.fileInFolder && !face.fileProtected;
+        steps.push_back({MoveFile{face.fontFile, face.backup}, {}, movable});
         // Deleting without a backup in place would destroy the only copy.
-        steps.push_back({DeleteFile{face.fontFile}, When().AndFileAt(face.backup)});
+        steps.push_back({DeleteFile{face.fontFile}, When().AndFileAt(face.backup), movable});
     }
 
     // An empty registration keeps the face from loading at the next start,

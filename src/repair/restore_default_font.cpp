@@ -6,6 +6,7 @@
 #include "common/main_window_controls.h"
 #include "platform/registry_access.h"
 #include "repair/apply_plan.h"
+#include "repair/observe_rows.h"
 #include "repair/plan_questions.h"
 #include "repair/substitute_settings.h"
 
@@ -32,7 +33,7 @@ std::wstring RegisteredName(const VrindaFace& face) {
 RestoreFacts ObserveRestore(const RepairServices& services) {
     // Read before the substitute is written back: it names the linked face.
     return {FindVrindaFaces(services.registry, services.files), ReadInterfaceLinks(services.registry, services.fonts),
-            EarlierLinkEntry(services.registry)};
+            EarlierLinkEntry(services.registry), ObserveRows(services.registry)};
 }
 
 plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices) {
@@ -49,12 +50,16 @@ plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices)
     }
 
     AppendRelinks(steps, facts.links, facts.earlierEntry, {});
-    steps.push_back({SetValue{At(kSubstitute), mRegistry::TextValue(kVrinda),
-                              L"The default font could not be changed back to Vrinda.\r\n"
-                              L"Windows did not let Glyphor save the font substitution in the registry."}});
+    const auto write = [&](const Row& row, std::wstring failure) {
+        const RegistryValue value = mRegistry::TextValue(kVrinda);
+        const bool changes = WouldChange(facts.rows, At(row), value);
+        steps.push_back({SetValue{At(row), value, std::move(failure)}, {}, changes});
+    };
+    write(kSubstitute, L"The default font could not be changed back to Vrinda.\r\n"
+                       L"Windows did not let Glyphor save the font substitution in the registry.");
     if (choices.internetExplorer) {
-        steps.push_back({SetValue{At(kIEFixedFont), mRegistry::TextValue(kVrinda), {}}});
-        steps.push_back({SetValue{At(kIEPropFont), mRegistry::TextValue(kVrinda), {}}});
+        write(kIEFixedFont, {});
+        write(kIEPropFont, {});
     }
     steps.push_back(
         {ShowMessage{L"Please Install Vrinda & then Press OK", std::wstring(kApplicationTitle), MessageIcon::Information}});
@@ -70,11 +75,13 @@ plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices)
                                   std::wstring(kProgramTitle)},
                          missing});
         const When yes = When(missing).AndYesTo(copyBack);
-        steps.push_back({CopyFile{face.backup, face.fontFile}, yes});
+        // Missing now: a file installed meanwhile only takes the copy's place.
+        const bool copies = face.backupIsFile && !face.fileInFolder;
+        steps.push_back({CopyFile{face.backup, face.fontFile}, yes, copies});
         // This face's own Yes: another face's must not register this one a second time.
         const When copied = When().AndYesTo(copyBack).AndFileAt(face.fontFile);
-        steps.push_back({SetValue{Registration(face), mRegistry::TextValue(RegisteredName(face)), {}}, copied});
-        steps.push_back({RegisterFont{face.fontFile}, copied});
+        steps.push_back({SetValue{Registration(face), mRegistry::TextValue(RegisteredName(face)), {}}, copied, copies});
+        steps.push_back({RegisterFont{face.fontFile}, copied, copies});
         steps.push_back({BroadcastFontChange{}, copied});
     }
 

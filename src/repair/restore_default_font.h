@@ -18,6 +18,7 @@ struct RestoreFacts {
     std::vector<VrindaFace> faces;
     std::vector<LinkList> links;  // the interface faces' link lists
     std::wstring earlierEntry;    // the link the fix made, to be taken out
+    std::vector<plan::ObservedValue> rows;  // the substitute settings' rows as they stand
 };
 
 RestoreFacts ObserveRestore(const RepairServices& services);

@@ -27,6 +27,9 @@ inline constexpr Row kIEPropFont{RegistryRoot::CurrentUser, kBengaliScriptPath, 
 inline constexpr Row kFontSmoothing{RegistryRoot::Users, kDefaultDesktopPath, L"FontSmoothing"};
 inline constexpr Row kFontSmoothingType{RegistryRoot::Users, kDefaultDesktopPath, L"FontSmoothingType"};
 
+// Every row, in the order they are written.
+inline constexpr Row kRows[] = {kSubstitute, kIEFixedFont, kIEPropFont, kFontSmoothing, kFontSmoothingType};
+
 // ClearType: the switch is stored as text, the kind as a number, both 2.
 inline constexpr std::wstring_view kSmoothingOn = L"2";
 inline constexpr unsigned kClearType = 2;

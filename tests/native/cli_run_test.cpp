@@ -174,6 +174,47 @@ TEST_F(Cli, ExportWritesTextWithControlCharactersAsHex) {
     EXPECT_EQ(text.find(L"GlyphorInjected"), std::wstring::npos) << testing::PrintToString(text);
 }
 
+// A dry run shows what this run would change, with its options and the
+// console's answers, on this machine; what is already as asked is left out.
+TEST_F(Cli, DryRunShowsOnlyWhatThisRunWouldChange) {
+    const std::wstring nothing = L"Nothing to change: everything already is as asked.\n";
+    const std::wstring registration = L"\"Vrinda (TrueType)\"=\"Vrinda.ttf\"";
+    struct Case {
+        const char* name;
+        std::vector<std::vector<std::wstring>> before;
+        std::vector<std::wstring> line;
+        std::vector<std::wstring> shown;   // parts of standard output
+        std::vector<std::wstring> hidden;  // never in it
+    };
+    const Case cases[] = {
+        {"fix on an unfixed machine", {}, {L"fix", L"Likhan", L"--dry-run"}, {L"\"Vrinda\"=\"Likhan\"", L"; move "}, {nothing}},
+        {"fix again", {{L"fix", L"Likhan"}}, {L"fix", L"Likhan", L"--dry-run"}, {nothing}, {L"Registry"}},
+        {"fix again with a tick not given before", {{L"fix", L"Likhan"}}, {L"fix", L"Likhan", L"--ie", L"--dry-run"},
+         {L"\"IEPropFontName\"=\"Likhan\""}, {L"\"Vrinda\"=\"Likhan\"", L"; move ", L"; unregister "}},
+        {"restore after a fix", {{L"fix", L"Likhan"}}, {L"restore", L"--dry-run"}, {L"\"Vrinda\"=\"Vrinda\""},
+         {registration, L"; copy "}},
+        {"restore after a fix, reinstalling", {{L"fix", L"Likhan"}}, {L"restore", L"--reinstall-vrinda", L"--dry-run"},
+         {L"\"Vrinda\"=\"Vrinda\"", registration, L"; copy C:\\Vrinda.ttf to "}, {}},
+        {"restore again", {{L"fix", L"Likhan"}, {L"restore", L"--reinstall-vrinda"}},
+         {L"restore", L"--reinstall-vrinda", L"--dry-run"}, {nothing}, {L"Registry"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SeededRig rig;
+        for (const auto& line : c.before) ASSERT_EQ(rig.Command(line), 3010);
+        const auto writes = rig.registry.writes.size();
+        EXPECT_EQ(rig.Command(c.line), 0);
+        for (const auto& part : c.shown) EXPECT_NE(rig.console.out.find(part), std::wstring::npos) << testing::PrintToString(rig.console.out);
+        for (const auto& part : c.hidden) EXPECT_EQ(rig.console.out.find(part), std::wstring::npos) << testing::PrintToString(rig.console.out);
+        EXPECT_EQ(rig.registry.writes.size(), writes);
+        // The real run agrees with its dry run on whether there is anything to change.
+        const bool nothingShown = rig.console.out == nothing;
+        auto real = c.line;
+        real.pop_back();
+        EXPECT_EQ(rig.Command(real), nothingShown ? 0 : 3010) << testing::PrintToString(rig.console.error);
+    }
+}
+
 TEST_F(Cli, ListPrintsTheFamiliesAsLinesOrAsAJsonArray) {
     system.families = {L"Likhan", L"Mitra ", L"\u09AE\u09C1\u0995\u09CD\u09A4\u09BF"};
     EXPECT_EQ(Command({L"list"}), 0);
