@@ -75,8 +75,9 @@ TEST(Win32FontFiles, RemovalKeepsOneCopyOfTheFontAtAllTimes) {
     FakePrompts prompts{log};
     FakeRestartPrompt restart{log};
     FakeMainWindow window{log};
+    AskingUser user{prompts};
     const auto removeVrinda = [&] {
-        ApplyPlan(RemoveVrindaFont(FindVrindaFaces(registry, files)), {registry, files, prompts, restart, window});
+        ApplyPlan(RemoveVrindaFont(FindVrindaFaces(registry, files)), {registry, files, prompts, user, restart, window});
     };
 
     Write(fontFile, "vrinda");
