@@ -1,22 +1,11 @@
 #include "cli/system_status.h"
 
 #include <algorithm>
-#include <cwctype>
 
+#include "common/text.h"
 #include "platform/registry_access.h"
 #include "repair/font_links.h"
 #include "repair/substitute_settings.h"
-
-namespace {
-
-bool IsVrinda(std::wstring_view face) {
-    constexpr std::wstring_view kVrinda = L"Vrinda";
-    return face.size() == kVrinda.size() && std::equal(face.begin(), face.end(), kVrinda.begin(), [](wchar_t a, wchar_t b) {
-               return std::towlower(static_cast<wint_t>(a)) == std::towlower(static_cast<wint_t>(b));
-           });
-}
-
-}  // namespace
 
 bool IsInService(const VrindaFace& face) { return face.inFontsKey && !face.registered.empty(); }
 
@@ -43,7 +32,7 @@ SystemStatus ObserveStatus(Registry& registry, FontFiles& files, const WindowsVe
 }
 
 DefaultFontState ClassifyDefaultFont(const SystemStatus& status) {
-    if (!status.substitute || status.substitute->empty() || IsVrinda(*status.substitute)) return DefaultFontState::Vrinda;
+    if (!status.substitute || status.substitute->empty() || EqualNoCase(*status.substitute, L"Vrinda")) return DefaultFontState::Vrinda;
     return std::any_of(status.faces.begin(), status.faces.end(), IsInService) ? DefaultFontState::Inactive
                                                                               : DefaultFontState::Substituted;
 }

@@ -1,6 +1,7 @@
 #include "common/text.h"
 
 #include <algorithm>
+#include <cwctype>
 
 std::wstring TrimBlanks(std::wstring_view text) {
     const auto first = text.find_first_not_of(L' ');
@@ -10,4 +11,10 @@ std::wstring TrimBlanks(std::wstring_view text) {
 
 bool HoldsControlCharacter(std::wstring_view text) {
     return std::any_of(text.begin(), text.end(), [](wchar_t ch) { return ch < L' '; });
+}
+
+bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+               return std::towlower(static_cast<wint_t>(x)) == std::towlower(static_cast<wint_t>(y));
+           });
 }

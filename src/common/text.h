@@ -10,3 +10,7 @@ std::wstring TrimBlanks(std::wstring_view text);
 // A character below U+0020: a line break, a tab, NUL. No font's name holds
 // one, and a text that does would break the line it is written on.
 bool HoldsControlCharacter(std::wstring_view text);
+
+// The texts are the same but for case, as Windows compares face, file and
+// value names.
+bool EqualNoCase(std::wstring_view a, std::wstring_view b);

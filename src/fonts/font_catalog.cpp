@@ -4,12 +4,19 @@
 
 namespace mFontEnum {
 
-bool CoversAll(std::span<const WcRange> ranges, std::span<const char16_t> codePoints) {
-    return std::all_of(codePoints.begin(), codePoints.end(), [&](char16_t point) {
-        return std::any_of(ranges.begin(), ranges.end(), [&](const WcRange& range) {
+std::u16string MissingFrom(std::span<const WcRange> ranges, std::span<const char16_t> codePoints) {
+    std::u16string missing;
+    for (const char16_t point : codePoints) {
+        const bool covered = std::any_of(ranges.begin(), ranges.end(), [&](const WcRange& range) {
             return point >= range.wcLow && point - range.wcLow < range.cGlyphs;
         });
-    });
+        if (!covered) missing.push_back(point);
+    }
+    return missing;
+}
+
+bool CoversAll(std::span<const WcRange> ranges, std::span<const char16_t> codePoints) {
+    return MissingFrom(ranges, codePoints).empty();
 }
 
 }  // namespace mFontEnum

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +19,8 @@ public:
 
 namespace mFontEnum {
 
+// The code points that lie in none of the runs, in their order.
+std::u16string MissingFrom(std::span<const WcRange> ranges, std::span<const char16_t> codePoints);
 // True when every code point lies in one of the runs.
 bool CoversAll(std::span<const WcRange> ranges, std::span<const char16_t> codePoints);
 

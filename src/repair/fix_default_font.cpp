@@ -29,6 +29,16 @@ plan::Step Write(const FixFacts& facts, const SubstituteSettings::Row& row, Regi
 
 std::wstring Quoted(std::wstring_view face) { return L"\u201C" + std::wstring(face) + L"\u201D"; }
 
+// "\u0985 is missing", "\u0995 and \u09B9 are missing", "\u0985, \u0995 and \u09B9 are missing".
+std::wstring ListedLetters(std::u16string_view letters) {
+    std::wstring text;
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        if (i > 0) text += i + 1 == letters.size() ? L" and " : L", ";
+        text.push_back(static_cast<wchar_t>(letters[i]));
+    }
+    return text + (letters.size() == 1 ? L" is missing" : L" are missing");
+}
+
 }  // namespace
 
 FaceCheck CheckFaceChoice(std::wstring_view raw, FontCatalog& fonts, Prompts& prompts) {
@@ -59,9 +69,10 @@ FaceCheck CheckFaceChoice(std::wstring_view raw, FontCatalog& fonts, Prompts& pr
     if (!coverage) {
         doubt = L"No font called " + Quoted(face) +
                 L" is installed, so Windows would draw Bengali text with some other font in its place.";
-    } else if (!mFontEnum::CoversAll(*coverage, mFontEnum::kBengaliLetters)) {
-        doubt = Quoted(face) + L" has no Bengali letters (\u0985, \u0995 and \u09B9 are missing), so Bengali text "
-                               L"would not show in it.";
+    } else if (const std::u16string missing = mFontEnum::MissingFrom(*coverage, mFontEnum::kBengaliLetters);
+               !missing.empty()) {
+        doubt = Quoted(face) + L" has no Bengali letters (" + ListedLetters(missing) +
+                L"), so Bengali text would not show in it.";
     }
     if (doubt.empty()) return FaceCheck::Accepted;
     return prompts.AskYesNo(doubt + L"\r\n\r\nMake it the default Bengali font all the same?", kProgramTitle)

@@ -1,8 +1,8 @@
 #include "repair/font_links.h"
 
 #include <algorithm>
-#include <cwctype>
 
+#include "common/text.h"
 #include "fonts/font_catalog.h"
 #include "platform/registry_access.h"
 #include "repair/substitute_settings.h"
@@ -56,7 +56,7 @@ std::wstring LinkEntry(std::wstring_view file, std::wstring_view face) {
 std::wstring EarlierLinkEntry(Registry& registry) {
     const auto& row = SubstituteSettings::kSubstitute;
     const std::wstring face = mRegistry::ReadRegistryText(registry, row.root, row.path, row.name);
-    if (face.empty() || face == L"Vrinda") return {};
+    if (face.empty() || EqualNoCase(face, L"Vrinda")) return {};
     return LinkEntry(FindRegisteredFile(registry, face), face);
 }
 
@@ -88,12 +88,8 @@ std::optional<std::vector<std::wstring>> RelinkList(const LinkList& list, std::w
     // A face linked already by someone else's entry keeps that entry and gets
     // no second one, which Restore could not tell from its own.
     const std::wstring_view face = FaceOfEntry(entry);
-    const bool linked = std::any_of(entries.begin(), entries.end(), [&](const std::wstring& other) {
-        const std::wstring_view otherFace = FaceOfEntry(other);
-        return otherFace.size() == face.size() &&
-               std::equal(otherFace.begin(), otherFace.end(), face.begin(),
-                          [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
-    });
+    const bool linked = std::any_of(entries.begin(), entries.end(),
+                                    [&](const std::wstring& other) { return EqualNoCase(FaceOfEntry(other), face); });
     if (!entry.empty() && !linked) {
         const auto first = std::find(bengali.begin(), bengali.end(), true);
         entries.insert(entries.begin() + (first - bengali.begin()), std::wstring(entry));

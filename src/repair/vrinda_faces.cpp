@@ -1,7 +1,6 @@
 #include "repair/vrinda_faces.h"
 
 #include <algorithm>
-#include <cwctype>
 
 #include "common/font_files.h"
 #include "common/text.h"
@@ -19,12 +18,6 @@ struct StandardFace {
 };
 constexpr StandardFace kStandardFaces[] = {{kVrindaValueName, kVrindaFileName},
                                            {L"Vrinda Bold (TrueType)", L"vrindab.ttf"}};
-
-bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-               return std::towlower(static_cast<wint_t>(x)) == std::towlower(static_cast<wint_t>(y));
-           });
-}
 
 bool StartsWithNoCase(std::wstring_view text, std::wstring_view prefix) {
     return text.size() >= prefix.size() && EqualNoCase(text.substr(0, prefix.size()), prefix);

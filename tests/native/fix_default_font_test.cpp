@@ -71,6 +71,8 @@ TEST_F(Fix, RefusesThePlaceholderBlankOverlongAndControlTexts) {
 
 TEST_F(Fix, AsksAboutAFaceThatIsNotABengaliFontAndChangesNothingOnNo) {
     fonts.families[L"Arial"] = {{0x20, 95}};
+    fonts.families[L"Vowels"] = {{0x0985, 1}};
+    fonts.families[L"Most"] = {{0x0985, 0x30}};
     struct Case {
         std::wstring face;
         std::wstring question;
@@ -78,6 +80,8 @@ TEST_F(Fix, AsksAboutAFaceThatIsNotABengaliFontAndChangesNothingOnNo) {
     const Case cases[] = {
         {L"Likhann", L"No font called \u201CLikhann\u201D is installed"},
         {L"Arial", L"\u201CArial\u201D has no Bengali letters (\u0985, \u0995 and \u09B9 are missing)"},
+        {L"Vowels", L"\u201CVowels\u201D has no Bengali letters (\u0995 and \u09B9 are missing)"},
+        {L"Most", L"\u201CMost\u201D has no Bengali letters (\u09B9 is missing)"},
         {std::wstring(31, L'y'), L"No font called \u201C" + std::wstring(31, L'y') + L"\u201D is installed"},
     };
     for (const Case& c : cases) {

@@ -116,3 +116,17 @@ TEST_F(Links, AUserFontIsLinkedByItsFullPath) {
     Fix(L"Mitra");
     EXPECT_EQ(Linked(L"Tahoma").back(), L"C:\\Users\\a\\AppData\\Local\\Microsoft\\Windows\\Fonts\\Mitra.ttf,Mitra");
 }
+
+// Windows compares face names without regard to case: a substitute that
+// names Vrinda in any case made no link of its own.
+TEST_F(Links, ASubstituteNamingVrindaInAnyCaseMadeNoLink) {
+    Register(L"VRINDA (TrueType)", L"Vrinda.ttf");
+    for (const std::wstring face : {L"Vrinda", L"VRINDA", L"vrinda"}) {
+        registry.Put(SubstituteSettings::kSubstitute.root, SubstituteSettings::kSubstitute.path,
+                     SubstituteSettings::kSubstitute.name, mRegistry::TextValue(face));
+        EXPECT_EQ(EarlierLinkEntry(registry), L"") << testing::PrintToString(face);
+    }
+    registry.Put(SubstituteSettings::kSubstitute.root, SubstituteSettings::kSubstitute.path,
+                 SubstituteSettings::kSubstitute.name, mRegistry::TextValue(L"Likhan"));
+    EXPECT_EQ(EarlierLinkEntry(registry), L"LikhanNormal.ttf,Likhan");
+}
