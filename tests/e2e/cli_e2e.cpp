@@ -75,7 +75,7 @@ TEST_F(Console, EachCommandPrintsAndExitsAsAScriptExpects) {
         std::string error;  // a part of standard error; empty: nothing at all
     };
     const Case cases[] = {
-        {{L"--version"}, 0, "glyphor-cli 1.0.5\r\n", ""},
+        {{L"--version"}, 0, ToUtf8(L"glyphor-cli " GLYPHOR_VERSION L"\r\n"), ""},
         {{L"--help"}, 0, "Usage:\r\n  glyphor-cli list [--json]\r\n", ""},
         {{L"frobnicate"}, 2, "", "glyphor-cli: unknown command \xE2\x80\x9C" "frobnicate\xE2\x80\x9D\r\n\r\nUsage:"},
         {{L"fix"}, 2, "", "glyphor-cli: fix needs the name of a font face\r\n"},

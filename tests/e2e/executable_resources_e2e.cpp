@@ -72,8 +72,8 @@ TEST_P(Resources, VersionRecordNamesTheProduct) {
         {L"ProductName", L"Glyphor"},
         {L"FileVersion", L"1.00.0004"},
         {L"ProductVersion", L"1.00.0004"},
-        {L"InternalName", L"glyphor_1.0.5"},
-        {L"OriginalFilename", L"glyphor_1.0.5.exe"},
+        {L"InternalName", L"glyphor_" GLYPHOR_VERSION},
+        {L"OriginalFilename", L"glyphor_" GLYPHOR_VERSION L".exe"},
     };
     for (const auto& [key, expected] : strings) {
         wchar_t* value = nullptr;

@@ -153,7 +153,7 @@ TEST_F(Repair, FixTakesVrindaOutOfServiceAndWritesTheSubstituteTrimmed) {
     Click(Control(ControlId::cmdFix));
 
     const MessageBoxSeen removal = NextBox();
-    EXPECT_EQ(removal.title, L"Glyphor 1.0.5");
+    EXPECT_EQ(removal.title, L"Glyphor " GLYPHOR_VERSION);
     EXPECT_EQ(removal.text, kRemovalMessage);
     // The user reads about the backup before there is one.
     EXPECT_EQ(FileContents(fontFile), FileContents(standIn));
@@ -228,7 +228,7 @@ TEST_F(Repair, NoFaceIsRefusedWithoutAnyChangeAndTheFocusGoesBackToTheList) {
         ASSERT_NO_FATAL_FAILURE(TypeFace(text));
         Click(Control(ControlId::cmdFix));
         const MessageBoxSeen box = NextBox();
-        EXPECT_EQ(box.title, L"Glyphor 1.0.5");
+        EXPECT_EQ(box.title, L"Glyphor " GLYPHOR_VERSION);
         EXPECT_EQ(box.text, L"Choose a Font from this list");
         PressOk(box);
         // The box closes before the handler moves the focus. Once the window
@@ -329,7 +329,7 @@ TEST_F(Repair, ABlockedBackupIsNeitherAnnouncedNorLeftUnsaid) {
     EXPECT_EQ(removal.text, L"Vrinda Font has Uninstalled from your computer.");
     PressOk(removal);
     const MessageBoxSeen truth = NextBox();
-    EXPECT_EQ(truth.title, L"Glyphor 1.0.5");
+    EXPECT_EQ(truth.title, L"Glyphor " GLYPHOR_VERSION);
     EXPECT_TRUE(truth.text.starts_with(L"No backup of Vrinda was made because a folder stands at C:\\Vrinda.ttf."))
         << std::string(truth.text.begin(), truth.text.end());
     PressOk(truth);

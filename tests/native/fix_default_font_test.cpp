@@ -10,12 +10,13 @@ namespace {
 
 using namespace SubstituteSettings;
 
-const std::wstring kRefusal = L"Message [Glyphor 1.0.5] (error) Choose a Font from this list";
+const std::wstring kWarning = L"Message [Glyphor " GLYPHOR_VERSION L"] (warning) ";
+const std::wstring kRefusal = L"Message [Glyphor " GLYPHOR_VERSION L"] (error) Choose a Font from this list";
 const std::wstring kAnnouncement =
-    L"Message [Glyphor 1.0.5] (information) Vrinda Font has Uninstalled from your computer.\r\n"
+    L"Message [Glyphor " GLYPHOR_VERSION L"] (information) Vrinda Font has Uninstalled from your computer.\r\n"
     L"There is a backup on C drive (Path- \u201CC:\\Vrinda.ttf\u201D)";
 const std::wstring kBareAnnouncement =
-    L"Message [Glyphor 1.0.5] (information) Vrinda Font has Uninstalled from your computer.";
+    L"Message [Glyphor " GLYPHOR_VERSION L"] (information) Vrinda Font has Uninstalled from your computer.";
 const std::wstring kFontsBoldFile = L"C:\\windows\\Fonts\\vrindab.ttf";
 
 struct FixRig : RepairRig {
@@ -33,7 +34,7 @@ struct FixRig : RepairRig {
     // The one extra box, or empty when the fix went as announced.
     std::wstring Warning() const {
         for (const auto& entry : log)
-            if (entry.starts_with(L"Message [Glyphor 1.0.5] (warning) ")) return entry.substr(34);
+            if (entry.starts_with(kWarning)) return entry.substr(kWarning.size());
         return {};
     }
 };
@@ -60,7 +61,7 @@ TEST_F(Fix, RefusesThePlaceholderBlankOverlongAndControlTexts) {
         log.clear();
         Press(text);
         ASSERT_EQ(log.size(), 2u) << "text: [" << testing::PrintToString(text) << "]";
-        EXPECT_TRUE(log[0].starts_with(L"Message [Glyphor 1.0.5] " + message)) << testing::PrintToString(log[0]);
+        EXPECT_TRUE(log[0].starts_with(L"Message [Glyphor " GLYPHOR_VERSION L"] " + message)) << testing::PrintToString(log[0]);
         EXPECT_TRUE(log[0].ends_with(L"Choose a Font from this list"));
         EXPECT_EQ(log[1], L"Focus comFont");
     }
@@ -88,7 +89,7 @@ TEST_F(Fix, AsksAboutAFaceThatIsNotABengaliFontAndChangesNothingOnNo) {
         log.clear();
         Press(c.face);
         ASSERT_EQ(log.size(), 2u) << testing::PrintToString(c.face);
-        EXPECT_TRUE(log[0].starts_with(L"Ask [Glyphor 1.0.5] " + c.question)) << testing::PrintToString(log[0]);
+        EXPECT_TRUE(log[0].starts_with(L"Ask [Glyphor " GLYPHOR_VERSION L"] " + c.question)) << testing::PrintToString(log[0]);
         EXPECT_TRUE(log[0].ends_with(L"Make it the default Bengali font all the same? -> No"));
         EXPECT_EQ(log[1], L"Focus comFont");
     }
@@ -200,7 +201,7 @@ TEST_F(Fix, SaysOnceWhatWentOtherwiseThanAnnounced) {
         EXPECT_EQ(std::count(fix.log.begin(), fix.log.end(), c.announcement), c.announcement.empty() ? 0 : 1);
         EXPECT_TRUE(fix.Warning().starts_with(c.warning)) << testing::PrintToString(fix.Warning());
         // The box comes once, last before the restart prompt.
-        EXPECT_EQ(fix.log.end()[-2].substr(0, 34), L"Message [Glyphor 1.0.5] (warning) ");
+        EXPECT_TRUE(fix.log.end()[-2].starts_with(kWarning));
         EXPECT_EQ(fix.log.back(), L"Restart Your default font has been changed to Likhan.\r\n");
         EXPECT_EQ(fix.Text(kSubstitute), L"Likhan");
     }
@@ -280,7 +281,7 @@ TEST_F(Fix, FailedSubstituteWriteIsReportedAndOffersNoRestart) {
     Press(L" Likhan");
     EXPECT_EQ(FromFirstWrite(),
               (CallLog{L"Set Vrinda (TrueType)", L"Set Vrinda",
-                       L"Message [Glyphor 1.0.5] (error) The default font could not be changed to Likhan.\r\n"
+                       L"Message [Glyphor " GLYPHOR_VERSION L"] (error) The default font could not be changed to Likhan.\r\n"
                        L"Windows did not let Glyphor save the font substitution in the registry."}));
     EXPECT_EQ(window.caption, L"Default Font is - Vrinda");
 }
@@ -298,6 +299,6 @@ TEST_F(Fix, OtherFailedWritesStaySilent) {
 TEST_F(Fix, SaysARestartIsNeededWhenWindowsCannotOfferOne) {
     restart.available = false;
     Press(L"Likhan");
-    EXPECT_EQ(log.back(), L"Message [Glyphor 1.0.5] (information) Windows could not show its restart prompt. "
+    EXPECT_EQ(log.back(), L"Message [Glyphor " GLYPHOR_VERSION L"] (information) Windows could not show its restart prompt. "
                           L"Restart Windows yourself to apply the change.");
 }

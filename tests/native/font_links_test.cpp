@@ -104,7 +104,7 @@ TEST_F(Links, NothingIsLinkedOnWindows7OrForAFaceWithoutARegisteredFile) {
     fonts.families[L"Mitra"] = fonts.families[L"Likhan"];
     Fix(L"Mitra");
     EXPECT_EQ(Linked(L"Tahoma"), Entries{L"MSGOTHIC.TTC,MS UI Gothic"});
-    EXPECT_EQ(log.end()[-2], L"Message [Glyphor 1.0.5] (warning) Bengali text in Windows' own menus and dialogs "
+    EXPECT_EQ(log.end()[-2], L"Message [Glyphor " GLYPHOR_VERSION L"] (warning) Bengali text in Windows' own menus and dialogs "
                              L"stays in Windows' font: the file of \u201CMitra\u201D is not registered in the Fonts "
                              L"key, so Glyphor could not link it.");
 }

@@ -15,40 +15,37 @@ constexpr std::wstring_view kPath = L"SOFTWARE\\Test\\Deep\\Path";
 
 }  // namespace
 
-TEST(QueryValueText, StringIsCutAtFirstNul) {
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::String, {'A', 0, 'b', 0, 0, 0})), L"Ab");
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::String, {'A', 0, 0, 0, 'b', 0, 0, 0})), L"A");
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::String, {0, 0})), L"");
-}
-
-TEST(QueryValueText, StringWithoutNulReadsWhole) {
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::String, {'X', 0, 'y', 0})), L"Xy");
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::String, {})), L"");
-    // A stray odd byte is not half a character.
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::String, {'X', 0, 'y'})), L"X");
-}
-
-TEST(QueryValueText, StringKeepsCharactersOutsideAnyAnsiCodePage) {
-    // U+0985 BENGALI LETTER A, then a surrogate pair for U+1F600.
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::String, {0x85, 0x09, 0x3D, 0xD8, 0x00, 0xDE, 0, 0})),
-              std::wstring({wchar_t(0x0985), wchar_t(0xD83D), wchar_t(0xDE00)}));
-}
-
-TEST(QueryValueText, SmallBinaryReadsAsDecimal) {
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, {0xFF, 0xFF})), L"-1");
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, {7})), L"7");
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, {0xFF})), L"255");
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, {0x34, 0x12})), L"4660");
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, {0x00, 0x80})), L"-32768");
-}
-
-TEST(QueryValueText, LongOrEmptyBinaryAndOtherTypesReadEmpty) {
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, {1, 2, 3})), L"");
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, std::vector<std::uint8_t>(4096, 0xAB))), L"");
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Binary, {})), L"");
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::Dword, {2, 0, 0, 0})), L"");
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::ExpandString, {'A', 0, 0, 0})), L"");
-    EXPECT_EQ(QueryValueText(Bytes(RegistryType::MultiString, {'A', 0, 0, 0, 0, 0})), L"");
+// A REG_SZ up to its first NUL, a one- or two-byte REG_BINARY as a decimal
+// number, anything else as the empty text.
+TEST(QueryValueText, ReadsEachTypeAsTheProgramShowsIt) {
+    struct Case {
+        const char* name;
+        RegistryValue value;
+        std::wstring text;
+    };
+    const Case cases[] = {
+        {"text with its NUL", Bytes(RegistryType::String, {'A', 0, 'b', 0, 0, 0}), L"Ab"},
+        {"text cut at its first NUL", Bytes(RegistryType::String, {'A', 0, 0, 0, 'b', 0, 0, 0}), L"A"},
+        {"the NUL alone", Bytes(RegistryType::String, {0, 0}), L""},
+        {"text without a NUL reads whole", Bytes(RegistryType::String, {'X', 0, 'y', 0}), L"Xy"},
+        {"no bytes", Bytes(RegistryType::String, {}), L""},
+        {"a stray odd byte is not half a character", Bytes(RegistryType::String, {'X', 0, 'y'}), L"X"},
+        // U+0985 BENGALI LETTER A, then a surrogate pair for U+1F600.
+        {"characters outside any ANSI code page", Bytes(RegistryType::String, {0x85, 0x09, 0x3D, 0xD8, 0x00, 0xDE, 0, 0}),
+         std::wstring({wchar_t(0x0985), wchar_t(0xD83D), wchar_t(0xDE00)})},
+        {"two bytes, signed", Bytes(RegistryType::Binary, {0xFF, 0xFF}), L"-1"},
+        {"one byte", Bytes(RegistryType::Binary, {7}), L"7"},
+        {"one byte, unsigned", Bytes(RegistryType::Binary, {0xFF}), L"255"},
+        {"two bytes, little-endian", Bytes(RegistryType::Binary, {0x34, 0x12}), L"4660"},
+        {"two bytes, the lowest", Bytes(RegistryType::Binary, {0x00, 0x80}), L"-32768"},
+        {"three bytes", Bytes(RegistryType::Binary, {1, 2, 3}), L""},
+        {"a long blob", Bytes(RegistryType::Binary, std::vector<std::uint8_t>(4096, 0xAB)), L""},
+        {"an empty blob", Bytes(RegistryType::Binary, {}), L""},
+        {"a number", Bytes(RegistryType::Dword, {2, 0, 0, 0}), L""},
+        {"an expandable text", Bytes(RegistryType::ExpandString, {'A', 0, 0, 0}), L""},
+        {"a list", Bytes(RegistryType::MultiString, {'A', 0, 0, 0, 0, 0}), L""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(QueryValueText(c.value), c.text) << c.name;
 }
 
 TEST(RegistryAccess, MissingKeyOrValueReadsEmpty) {

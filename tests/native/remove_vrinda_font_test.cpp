@@ -8,7 +8,7 @@
 namespace {
 
 const std::wstring kRemovalMessage =
-    L"Message [Glyphor 1.0.5] (information) Vrinda Font has Uninstalled from your computer.\r\n"
+    L"Message [Glyphor " GLYPHOR_VERSION L"] (information) Vrinda Font has Uninstalled from your computer.\r\n"
     L"There is a backup on C drive (Path- \u201CC:\\Vrinda.ttf\u201D)";
 const std::wstring kMove = L"Move C:\\windows\\Fonts\\Vrinda.ttf -> C:\\Vrinda.ttf";
 const std::wstring kDelete = L"Delete C:\\windows\\Fonts\\Vrinda.ttf";
@@ -95,6 +95,6 @@ TEST_F(Removal, UnknownFontsFolderTouchesNoFile) {
     Run();
     // Nothing is moved, so no backup is announced.
     EXPECT_EQ(log, (CallLog{L"Unregister Vrinda.ttf", L"BroadcastFontChange",
-                            L"Message [Glyphor 1.0.5] (information) Vrinda Font has Uninstalled from your computer."}));
+                            L"Message [Glyphor " GLYPHOR_VERSION L"] (information) Vrinda Font has Uninstalled from your computer."}));
     EXPECT_EQ(files.files.size(), 1u);
 }

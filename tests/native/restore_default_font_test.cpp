@@ -14,7 +14,7 @@ using namespace SubstituteSettings;
 const std::wstring kInstallMessage = L"Message [Glyphor] (information) Please Install Vrinda & then Press OK";
 const std::wstring kRestart = L"Restart Your default font has been changed to Vrinda.\r\n";
 const std::wstring kOffer =
-    L"Ask [Glyphor 1.0.5] Vrinda is not in the Fonts folder, but its backup is at C:\\Vrinda.ttf.\r\n\r\n"
+    L"Ask [Glyphor " GLYPHOR_VERSION L"] Vrinda is not in the Fonts folder, but its backup is at C:\\Vrinda.ttf.\r\n\r\n"
     L"Copy the backup back and install it? The backup stays where it is.";
 
 struct Restore : ::testing::Test, RepairRig {
@@ -122,7 +122,7 @@ TEST_F(Restore, SaysWhatIsStillMissingWhenTheBackupIsDeclined) {
     FixFirst();
     Run();
     ASSERT_GE(log.size(), 2u);
-    EXPECT_EQ(log.end()[-2], L"Message [Glyphor 1.0.5] (warning) Vrinda is not installed: its file Vrinda.ttf is not "
+    EXPECT_EQ(log.end()[-2], L"Message [Glyphor " GLYPHOR_VERSION L"] (warning) Vrinda is not installed: its file Vrinda.ttf is not "
                              L"in the Fonts folder, so Windows draws Bengali with another font until it is installed "
                              L"again. Its backup is at C:\\Vrinda.ttf.");
     EXPECT_EQ(files.files.count(kFakeFontFile), 0u);
@@ -159,6 +159,6 @@ TEST_F(Restore, FailedSubstituteWriteIsReportedAndOffersNoRestart) {
     registry.Refuse(L"Vrinda");
     Run();
     EXPECT_EQ(log, (CallLog{L"Set Vrinda",
-                            L"Message [Glyphor 1.0.5] (error) The default font could not be changed back to Vrinda.\r\n"
+                            L"Message [Glyphor " GLYPHOR_VERSION L"] (error) The default font could not be changed back to Vrinda.\r\n"
                             L"Windows did not let Glyphor save the font substitution in the registry."}));
 }

@@ -12,8 +12,10 @@ namespace {
 
 constexpr int kWidth = 249, kPictureHeight = 145;
 
-// Handles messages for a while, as a message loop would.
-void Pump(DWORD milliseconds) {
+// Handles messages as a message loop would, until the condition holds or
+// the time is up; false when it is up first.
+template <typename Condition>
+bool PumpUntil(Condition condition, DWORD milliseconds) {
     const DWORD end = GetTickCount() + milliseconds;
     for (;;) {
         MSG message;
@@ -21,8 +23,9 @@ void Pump(DWORD milliseconds) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
+        if (condition()) return true;
         const auto left = static_cast<std::int32_t>(end - GetTickCount());
-        if (left <= 0) return;
+        if (left <= 0) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
     }
 }
@@ -42,7 +45,7 @@ protected:
         owner_.reset(CreateWindowExW(0, L"STATIC", L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200, 150, 500, 450,
                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
         ASSERT_TRUE(owner_);
-        Pump(50);
+        ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(owner_.get()) != FALSE; }, 5000));
     }
     HWND owner() const { return owner_.get(); }
 
@@ -63,7 +66,7 @@ TEST_F(AboutWindow, IsAToolWindowWhoseButtonIsNeverShown) {
     const HWND button = FindWindowExW(about->hwnd(), nullptr, L"Button", L"Hidden Button");
     ASSERT_NE(button, nullptr);
     ShowWindow(about->hwnd(), SW_SHOW);
-    Pump(100);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(about->hwnd()) != FALSE; }, 5000));
     const auto buttonStyle = GetWindowLongPtrW(button, GWL_STYLE);
     EXPECT_FALSE(buttonStyle & (WS_VISIBLE | WS_TABSTOP));
     EXPECT_FALSE(IsWindowVisible(button));
@@ -100,7 +103,7 @@ TEST_F(AboutWindow, AStartTickAfterTheHideStartsNothing) {
     SendMessageW(about->hwnd(), WM_TIMER, 1, 0);  // tmrStart, late
     // Nothing can be waited for: this is longer than a started scroller
     // needs to bring its first line into the picture.
-    Pump(1200);
+    PumpUntil([] { return false; }, 1200);
     EXPECT_EQ(PrintClient(about->picture()).CountOf(background_, 0, kPictureHeight), kWidth * kPictureHeight);
 }
 
@@ -116,7 +119,8 @@ TEST_F(AboutWindow, ClosingItEndsTheProgram) {
             const auto about = frmAbout::Create(owner());
             ShowWindow(about->hwnd(), SW_SHOW);
             PostMessageW(about->hwnd(), WM_SYSKEYDOWN, VK_F4, 1 << 29);  // Alt+F4
-            Pump(2000);
+            // The close ends the process; only a failure returns.
+            PumpUntil([] { return false; }, 10000);
         },
         ::testing::ExitedWithCode(0), "");
 }

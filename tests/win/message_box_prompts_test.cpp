@@ -37,8 +37,8 @@ Seen Show(std::wstring_view title, MessageIcon icon) {
 }  // namespace
 
 TEST(MessageBoxPrompts, ShowTheirTextTitleAndIcon) {
-    const Seen error = Show(L"Glyphor 1.0.5", MessageIcon::Error);
-    EXPECT_EQ(error.title, L"Glyphor 1.0.5");
+    const Seen error = Show(L"Glyphor " GLYPHOR_VERSION, MessageIcon::Error);
+    EXPECT_EQ(error.title, L"Glyphor " GLYPHOR_VERSION);
     EXPECT_EQ(error.text, L"First line\r\nSecond line");
     EXPECT_EQ(error.icon, LoadIconW(nullptr, IDI_ERROR));
 
