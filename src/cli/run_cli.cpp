@@ -7,7 +7,6 @@
 #include "cli/console_output.h"
 #include "cli/console_prompts.h"
 #include "cli/console_system.h"
-#include "cli/console_window.h"
 #include "cli/exit_code.h"
 #include "cli/export_rows.h"
 #include "cli/format_status.h"
@@ -17,11 +16,12 @@
 #include "cli/system_status.h"
 #include "cli/text_encoding.h"
 #include "common/identity.h"
-#include "common/text.h"
 #include "repair/apply_plan.h"
 #include "repair/fix_default_font.h"
 #include "repair/render_plan.h"
+#include "repair/refresh_default_font.h"
 #include "repair/restore_default_font.h"
+#include "repair/run_repair.h"
 
 namespace {
 
@@ -81,28 +81,25 @@ public:
         }
 
         ConsolePrompts prompts(s_.out);
-        ConsoleWindowControls window(s_.out, a_.face, a_.internetExplorer, a_.smoothing);
         RecordedRestart restart;
         const RepairServices services{s_.registry, s_.files, s_.fonts, prompts, restart, s_.version};
-        plan::Plan steps;
-        std::vector<VrindaFace> faces;
+        ConsoleQuestions questions(prompts, a_.reinstallVrinda);
+        std::optional<RepairRun> run;
         if (a_.command == CliCommand::Fix) {
+            // What the window shows in lblDefFont after a fix, at the same point of the run.
+            const FrontEnd front{questions, [&] { Out(DefaultFontCaption(s_.registry) + L"\n"); }, !a_.dryRun};
             prompts.AnswerEveryQuestion(a_.force ? ConsoleAnswer{true, L"--force was given"}
                                                  : ConsoleAnswer{false, L"give --force to go ahead all the same"});
-            if (CheckFaceChoice(a_.face, s_.fonts, prompts) != FaceCheck::Accepted) {
+            run = RunFix(services, {a_.face, a_.internetExplorer, a_.smoothing}, front);
+            if (!run) {
                 Error(L"Nothing was changed.\n");
                 return Code(ExitCode::Failed);
             }
-            FixFacts facts = ObserveFix(services, TrimBlanks(a_.face));
-            steps = PlanFix(facts, {a_.face, a_.internetExplorer, a_.smoothing});
-            faces = std::move(facts.faces);
         } else {
-            RestoreFacts facts = ObserveRestore(services);
-            steps = PlanRestore(facts, {a_.internetExplorer});
-            faces = std::move(facts.faces);
+            run = RunRestore(services, {a_.internetExplorer}, {questions, {}, !a_.dryRun});
         }
+        const plan::Plan& steps = run->steps;
 
-        ConsoleQuestions questions(prompts, a_.reinstallVrinda);
         if (a_.dryRun) {
             const plan::Plan taken = StepsThisRunTakes(steps, questions);
             if (std::none_of(taken.begin(), taken.end(), [](const plan::Step& step) { return plan::IsChange(step.action); }))
@@ -112,8 +109,8 @@ public:
             return Code(ExitCode::Done);
         }
 
-        const AppliedPlan applied = ApplyPlan(steps, {s_.registry, s_.files, prompts, questions, restart, window});
-        const auto failing = FindFailingStep(steps, applied, faces);
+        const AppliedPlan& applied = run->applied;
+        const auto failing = FindFailingStep(steps, applied, run->faces);
         const ExitCode code = MapExitCode(applied, failing);
         if (code == ExitCode::Failed) {
             const std::wstring what = failing ? DescribeStep(steps[*failing].action) : L"an unnamed step";

@@ -4,13 +4,11 @@
 
 #include "common/font_files.h"
 #include "common/identity.h"
-#include "common/main_window_controls.h"
 #include "common/prompts.h"
 #include "common/restart_prompt.h"
 #include "platform/registry_access.h"
 #include "repair/describe_outcome.h"
 #include "repair/plan_questions.h"
-#include "repair/refresh_default_font.h"
 #include "repair/substitute_settings.h"
 
 namespace {
@@ -88,11 +86,8 @@ struct Applier {
         if (targets.questions.Answer(step)) answeredYes.push_back(step.question);
         return StepResult::Done;
     }
-    StepResult Run(const ShowDefaultFont&) {
-        RefreshDefaultFont(targets.registry, targets.window);
-        return StepResult::Done;
-    }
     StepResult Run(const ReportOutcome& step) {
+        if (targets.changesMade) targets.changesMade();
         std::vector<FaceAfter> after;
         for (const VrindaFace& face : step.faces) {
             FaceAfter now;

@@ -4,8 +4,9 @@
 
 #include "repair/plan.h"
 
+#include <functional>
+
 class FontFiles;
-class MainWindowControls;
 class PlanQuestions;
 class Prompts;
 class Registry;
@@ -18,7 +19,9 @@ struct PlanTargets {
     Prompts& prompts;
     PlanQuestions& questions;
     RestartPrompt& restart;
-    MainWindowControls& window;
+    // Runs once the plan's changes are made, just before it checks what was
+    // done: where the window shows the new default font.
+    std::function<void()> changesMade = {};
 };
 
 enum class StepResult {

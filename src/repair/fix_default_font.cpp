@@ -7,6 +7,8 @@
 #include "fonts/font_catalog.h"
 #include "platform/registry_access.h"
 #include "repair/apply_plan.h"
+#include "repair/refresh_default_font.h"
+#include "repair/run_repair.h"
 #include "repair/observe_rows.h"
 #include "repair/plan_questions.h"
 #include "repair/remove_vrinda_font.h"
@@ -114,7 +116,6 @@ plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices) {
                             Quoted(face) + L" is not registered in the Fonts key, so Glyphor could not link it.");
         }
     }
-    steps.push_back({plan::ShowDefaultFont{}});
     steps.push_back({plan::ReportOutcome{plan::ReportOutcome::Of::Removal, facts.faces, std::move(notes)}});
     steps.push_back({plan::OfferRestart{L"Your default font has been changed to " + choices.raw + L".\r\n"}});
     return steps;
@@ -122,12 +123,7 @@ plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices) {
 
 void FixDefaultFont(MainWindowControls& window, RepairServices services) {
     const FixChoices choices{window.FontChoiceText(), window.InternetExplorerTicked(), window.SmoothingTicked()};
-    if (CheckFaceChoice(choices.raw, services.fonts, services.prompts) != FaceCheck::Accepted) {
-        window.FocusFontChoice();
-        return;
-    }
-    const FixFacts facts = ObserveFix(services, TrimBlanks(choices.raw));
     AskingUser user(services.prompts);
-    ApplyPlan(PlanFix(facts, choices),
-              {services.registry, services.files, services.prompts, user, services.restart, window});
+    const auto shown = [&] { RefreshDefaultFont(services.registry, window); };
+    if (!RunFix(services, choices, {user, shown, true})) window.FocusFontChoice();
 }

@@ -66,8 +66,6 @@ struct AskYesNo {
     Question question;
     std::wstring text, title;
 };
-// Shows in lblDefFont what the substitute now holds.
-struct ShowDefaultFont {};
 // Looks at what the steps before really achieved and, when it is not what
 // was announced, says so in one box (see describe_outcome.h).
 struct ReportOutcome {
@@ -80,7 +78,7 @@ struct OfferRestart {
 };
 
 using Action = std::variant<SetValue, DeleteValue, UnregisterFont, RegisterFont, BroadcastFontChange, MoveFile,
-                            CopyFile, DeleteFile, ShowMessage, AskYesNo, ShowDefaultFont, ReportOutcome, OfferRestart>;
+                            CopyFile, DeleteFile, ShowMessage, AskYesNo, ReportOutcome, OfferRestart>;
 
 // Conditions checked when the step's turn comes; all must hold.
 struct When {

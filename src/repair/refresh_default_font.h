@@ -5,6 +5,9 @@
 class MainWindowControls;
 class Registry;
 
-// Reads what Vrinda is substituted by, shows it in lblDefFont and returns it.
-// A missing or unreadable value means Vrinda itself.
+// What lblDefFont says: "Default Font is - " and what Vrinda is substituted
+// by. A missing or unreadable value means Vrinda itself.
+std::wstring DefaultFontCaption(Registry& registry);
+
+// Shows the caption in lblDefFont and returns the face it names.
 std::wstring RefreshDefaultFont(Registry& registry, MainWindowControls& window);

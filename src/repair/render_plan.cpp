@@ -103,7 +103,6 @@ std::wstring DescribeStep(const Action& action) {
         std::wstring operator()(const DeleteFile& s) const { return L"delete " + s.path; }
         std::wstring operator()(const ShowMessage& s) const { return L"say: " + s.text; }
         std::wstring operator()(const AskYesNo& s) const { return L"ask: " + s.text; }
-        std::wstring operator()(const ShowDefaultFont&) const { return L"show the default font"; }
         std::wstring operator()(const ReportOutcome&) const {
             return L"check what was done and say what went otherwise";
         }

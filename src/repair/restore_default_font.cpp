@@ -6,6 +6,7 @@
 #include "common/main_window_controls.h"
 #include "platform/registry_access.h"
 #include "repair/apply_plan.h"
+#include "repair/run_repair.h"
 #include "repair/observe_rows.h"
 #include "repair/plan_questions.h"
 #include "repair/substitute_settings.h"
@@ -91,8 +92,6 @@ plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices)
 }
 
 void RestoreDefaultFont(MainWindowControls& window, RepairServices services) {
-    const RestoreChoices choices{window.InternetExplorerTicked()};
     AskingUser user(services.prompts);
-    ApplyPlan(PlanRestore(ObserveRestore(services), choices),
-              {services.registry, services.files, services.prompts, user, services.restart, window});
+    RunRestore(services, {window.InternetExplorerTicked()}, {user, {}, true});
 }

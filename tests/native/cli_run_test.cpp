@@ -60,7 +60,7 @@ TEST_F(Cli, ExitCodesTellTheDeploymentEngineWhatHappened) {
         {"a refused substitute names its step",
          [](SeededRig& c) { c.registry.Refuse(L"Vrinda"); },
          {L"fix", L"Likhan"}, 1,
-         L"Error: failed at step 7 of 10: set HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows "
+         L"Error: failed at step 7 of 9: set HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows "
          L"NT\\CurrentVersion\\FontSubstitutes [Vrinda]\n"},
         {"a file Windows protects stays, and that is no failure",
          [](SeededRig& c) { c.files.protectedFiles = {kFakeFontFile}; },
@@ -102,6 +102,12 @@ TEST_F(Cli, FixPrintsWhatTheWindowShows) {
     EXPECT_EQ(Text(kIEPropFont), L"Likhan");
     EXPECT_EQ(Stored(kFontSmoothing), nullptr);
     EXPECT_EQ(files.files[kBackup], L"vrinda");
+
+    // The window's label keeps its caption through a restore.
+    ASSERT_EQ(Command({L"restore"}), 3010);
+    EXPECT_EQ(console.out, L"Please Install Vrinda & then Press OK\n"
+                           L"Your default font has been changed to Vrinda.\r\n"
+                           L"Restart Windows to apply the change.\n");
 }
 
 TEST_F(Cli, ExportWritesEveryRowAsRegeditReadsItAbsentOnesAsDeletions) {

@@ -94,7 +94,6 @@ TEST(RenderPlan, ShowsTheFixAsARegFileAndItsOtherStepsInOrder) {
               L"\u201CC:\\Vrinda.ttf\u201D) (only if a font was unregistered)\r\n"
               L"; move C:\\Windows\\Fonts\\Vrinda.ttf to C:\\Vrinda.ttf\r\n"
               L"; delete C:\\Windows\\Fonts\\Vrinda.ttf (only if a file is at C:\\Vrinda.ttf)\r\n"
-              L"; show the default font\r\n"
               L"; check what was done and say what went otherwise\r\n"
               L"; offer to restart Windows\r\n");
 }

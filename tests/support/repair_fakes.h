@@ -160,7 +160,7 @@ struct RepairRig {
     AskingUser user{prompts};
 
     RepairServices Services() { return {registry, files, fonts, prompts, restart, version}; }
-    PlanTargets Targets() { return {registry, files, prompts, user, restart, window}; }
+    PlanTargets Targets() { return {registry, files, prompts, user, restart}; }
 
     // The Fonts key's registration of a face.
     void Register(std::wstring_view valueName, std::wstring_view file) {

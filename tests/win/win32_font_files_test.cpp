@@ -74,10 +74,9 @@ TEST(Win32FontFiles, RemovalKeepsOneCopyOfTheFontAtAllTimes) {
     MemoryRegistry registry;
     FakePrompts prompts{log};
     FakeRestartPrompt restart{log};
-    FakeMainWindow window{log};
     AskingUser user{prompts};
     const auto removeVrinda = [&] {
-        ApplyPlan(RemoveVrindaFont(FindVrindaFaces(registry, files)), {registry, files, prompts, user, restart, window});
+        ApplyPlan(RemoveVrindaFont(FindVrindaFaces(registry, files)), {registry, files, prompts, user, restart});
     };
 
     Write(fontFile, "vrinda");
