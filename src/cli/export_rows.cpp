@@ -8,9 +8,9 @@ ExportRows ReadExportRows(Registry& registry, const std::vector<VrindaFace>& fac
     using namespace SubstituteSettings;
     std::vector<plan::ValueRef> where;
     for (const Row& row : kRows)
-        where.push_back({row.root, std::wstring(row.path), std::wstring(row.name)});
+        where.push_back(At(row));
     for (const VrindaFace& face : faces)
-        where.push_back({RegistryRoot::LocalMachine, std::wstring(kFontsPath), face.valueName});
+        where.push_back(FontsValue(face.valueName));
     for (const std::wstring_view face : kInterfaceFaces)
         where.push_back({RegistryRoot::LocalMachine, std::wstring(kSystemLinkPath), std::wstring(face)});
 

@@ -18,3 +18,8 @@ bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
                return std::towlower(static_cast<wint_t>(x)) == std::towlower(static_cast<wint_t>(y));
            });
 }
+
+std::wstring_view BareFileName(std::wstring_view path) {
+    const auto slash = path.find_last_of(L"\\/");
+    return slash == std::wstring_view::npos ? path : path.substr(slash + 1);
+}

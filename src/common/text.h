@@ -11,6 +11,9 @@ std::wstring TrimBlanks(std::wstring_view text);
 // one, and a text that does would break the line it is written on.
 bool HoldsControlCharacter(std::wstring_view text);
 
+// The last part of a path: what follows its last backslash or slash.
+std::wstring_view BareFileName(std::wstring_view path);
+
 // The texts are the same but for case, as Windows compares face, file and
 // value names.
 bool EqualNoCase(std::wstring_view a, std::wstring_view b);

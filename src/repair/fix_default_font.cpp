@@ -19,14 +19,10 @@ namespace {
 // LF_FACESIZE less its NUL: no font's name is longer.
 constexpr std::size_t kLongestFaceName = 31;
 
-plan::ValueRef At(const SubstituteSettings::Row& row) {
-    return {row.root, std::wstring(row.path), std::wstring(row.name)};
-}
-
 plan::Step Write(const FixFacts& facts, const SubstituteSettings::Row& row, RegistryValue value,
                  std::wstring failure = {}) {
-    const bool changes = plan::WouldChange(facts.rows, At(row), value);
-    return {plan::SetValue{At(row), std::move(value), std::move(failure)}, {}, changes};
+    const bool changes = plan::WouldChange(facts.rows, SubstituteSettings::At(row), value);
+    return {plan::SetValue{SubstituteSettings::At(row), std::move(value), std::move(failure)}, {}, changes};
 }
 
 std::wstring Quoted(std::wstring_view face) { return L"\u201C" + std::wstring(face) + L"\u201D"; }

@@ -5,7 +5,6 @@
 std::vector<plan::ObservedValue> ObserveRows(Registry& registry) {
     std::vector<plan::ObservedValue> rows;
     for (const SubstituteSettings::Row& row : SubstituteSettings::kRows)
-        rows.push_back({{row.root, std::wstring(row.path), std::wstring(row.name)},
-                        registry.Query(row.root, row.path, row.name).value});
+        rows.push_back({SubstituteSettings::At(row), registry.Query(row.root, row.path, row.name).value});
     return rows;
 }

@@ -58,7 +58,7 @@ plan::Plan RemoveVrindaFont(const std::vector<VrindaFace>& faces) {
     for (const VrindaFace& face : faces) {
         if (!face.inFontsKey || face.registered.empty()) continue;
         SetValue empty;
-        empty.where = {RegistryRoot::LocalMachine, std::wstring(SubstituteSettings::kFontsPath), face.valueName};
+        empty.where = SubstituteSettings::FontsValue(face.valueName);
         empty.value = mRegistry::TextValue(L"");
         steps.push_back({std::move(empty)});
     }

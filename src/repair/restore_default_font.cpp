@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/identity.h"
+#include "common/text.h"
 #include "common/main_window_controls.h"
 #include "platform/registry_access.h"
 #include "repair/apply_plan.h"
@@ -15,19 +16,8 @@ namespace {
 
 constexpr std::wstring_view kVrinda = L"Vrinda";
 
-plan::ValueRef At(const SubstituteSettings::Row& row) {
-    return {row.root, std::wstring(row.path), std::wstring(row.name)};
-}
-
-plan::ValueRef Registration(const VrindaFace& face) {
-    return {RegistryRoot::LocalMachine, std::wstring(SubstituteSettings::kFontsPath), face.valueName};
-}
-
 // The value Windows registers a fonts-folder file by: its bare name.
-std::wstring RegisteredName(const VrindaFace& face) {
-    const auto slash = face.file.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? face.file : face.file.substr(slash + 1);
-}
+std::wstring RegisteredName(const VrindaFace& face) { return std::wstring(BareFileName(face.file)); }
 
 }  // namespace
 
@@ -46,7 +36,7 @@ plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices)
     // where Windows protects it.
     for (const VrindaFace& face : facts.faces) {
         if (!face.inFontsKey || !face.registered.empty() || !face.fileInFolder) continue;
-        steps.push_back({SetValue{Registration(face), mRegistry::TextValue(RegisteredName(face)), {}}});
+        steps.push_back({SetValue{FontsValue(face.valueName), mRegistry::TextValue(RegisteredName(face)), {}}});
         steps.push_back({RegisterFont{face.fontFile}});
     }
 
@@ -81,7 +71,7 @@ plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices)
         steps.push_back({CopyFile{face.backup, face.fontFile}, yes, copies});
         // This face's own Yes: another face's must not register this one a second time.
         const When copied = When().AndYesTo(copyBack).AndFileAt(face.fontFile);
-        steps.push_back({SetValue{Registration(face), mRegistry::TextValue(RegisteredName(face)), {}}, copied, copies});
+        steps.push_back({SetValue{FontsValue(face.valueName), mRegistry::TextValue(RegisteredName(face)), {}}, copied, copies});
         steps.push_back({RegisterFont{face.fontFile}, copied, copies});
         steps.push_back({BroadcastFontChange{}, copied});
     }

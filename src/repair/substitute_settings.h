@@ -2,7 +2,10 @@
 
 #include <string_view>
 
+#include <string>
+
 #include "platform/registry.h"
+#include "repair/plan.h"
 
 // The registry values that make up Bengali's default font. The fix and the
 // restore write these rows, in this order; only the substitute is ever read.
@@ -36,5 +39,12 @@ inline constexpr unsigned kClearType = 2;
 
 // Where Windows registers its fonts: value "FACE (TrueType)" = file name.
 inline constexpr std::wstring_view kFontsPath = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+
+// The row as a plan names it.
+inline plan::ValueRef At(const Row& row) { return {row.root, std::wstring(row.path), std::wstring(row.name)}; }
+// A face's registration in the machine's Fonts key.
+inline plan::ValueRef FontsValue(std::wstring_view valueName) {
+    return {RegistryRoot::LocalMachine, std::wstring(kFontsPath), std::wstring(valueName)};
+}
 
 }  // namespace SubstituteSettings

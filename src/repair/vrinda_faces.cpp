@@ -52,10 +52,6 @@ std::wstring StandardFile(std::wstring_view valueName) {
     return {};
 }
 
-std::wstring_view BareName(std::wstring_view path) {
-    const auto slash = path.find_last_of(L"\\/");
-    return slash == std::wstring_view::npos ? path : path.substr(slash + 1);
-}
 
 
 std::wstring_view FolderOf(std::wstring_view path) {
@@ -76,8 +72,8 @@ void Locate(VrindaFace& face, std::wstring_view fontsFolder, FontFiles& files) {
     // elsewhere belongs to whoever put it there, and its emptied
     // registration is enough to keep it from loading.
     if (hasFolder && !EqualNoCase(FolderOf(face.file), fontsFolder)) return;
-    face.backup = EqualNoCase(BareName(face.file), kVrindaFileName) ? std::wstring(kVrindaBackupPath)
-                                                                      : L"C:\\" + std::wstring(BareName(face.file));
+    face.backup = EqualNoCase(BareFileName(face.file), kVrindaFileName) ? std::wstring(kVrindaBackupPath)
+                                                                      : L"C:\\" + std::wstring(BareFileName(face.file));
     face.backupIsFile = files.Exists(face.backup);
     face.backupOccupied = files.Occupied(face.backup);
 }
