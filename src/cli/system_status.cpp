@@ -19,9 +19,9 @@ SystemStatus ObserveStatus(Registry& registry, FontFiles& files, const WindowsVe
     for (const std::wstring_view face : kInterfaceFaces) {
         FaceLinks links;
         links.face = face;
-        if (const auto value = registry.Query(RegistryRoot::LocalMachine, kSystemLinkPath, face)) {
+        if (auto entries = ReadLinkEntries(registry, face)) {
             links.present = true;
-            links.entries = mRegistry::QueryValueStrings(*value);
+            links.entries = std::move(*entries);
         }
         status.links.push_back(std::move(links));
     }

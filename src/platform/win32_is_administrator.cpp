@@ -6,14 +6,24 @@
 #include "platform/unique_handle.h"
 
 namespace mAPIs {
+namespace {
 
-bool GroupsIncludeAdministrators(const TOKEN_GROUPS& groups) {
+// The local Administrators group, BUILTIN\Administrators; empty when it cannot be made.
+unique_sid AdministratorsSid() {
     SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
     unique_sid administrators;
     if (!AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0,
                                   0, 0, 0, administrators.put()) ||
         !IsValidSid(administrators.get()))
-        return false;
+        return {};
+    return administrators;
+}
+
+}  // namespace
+
+bool GroupsIncludeAdministrators(const TOKEN_GROUPS& groups) {
+    const unique_sid administrators = AdministratorsSid();
+    if (!administrators) return false;
 
     for (DWORD i = 0; i < groups.GroupCount; ++i) {
         const PSID sid = groups.Groups[i].Sid;
@@ -41,11 +51,8 @@ bool IsAdministrator() {
 }
 
 bool IsElevatedAdministrator() {
-    SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
-    unique_sid administrators;
-    if (!AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0,
-                                  0, 0, 0, administrators.put()))
-        return false;
+    const unique_sid administrators = AdministratorsSid();
+    if (!administrators) return false;
     BOOL member = FALSE;
     return CheckTokenMembership(nullptr, administrators.get(), &member) && member;
 }

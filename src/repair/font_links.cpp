@@ -25,12 +25,18 @@ bool WritesBengali(FontCatalog& fonts, std::wstring_view entry) {
 
 }  // namespace
 
+std::optional<std::vector<std::wstring>> ReadLinkEntries(Registry& registry, std::wstring_view face) {
+    const auto value = registry.Query(RegistryRoot::LocalMachine, kSystemLinkPath, face);
+    if (!value) return std::nullopt;
+    return mRegistry::QueryValueStrings(*value);
+}
+
 std::vector<LinkList> ReadInterfaceLinks(Registry& registry, FontCatalog& fonts) {
     std::vector<LinkList> lists;
     for (std::wstring_view face : kInterfaceFaces) {
-        const auto value = registry.Query(RegistryRoot::LocalMachine, kSystemLinkPath, face);
-        if (!value) continue;
-        LinkList list{std::wstring(face), mRegistry::QueryValueStrings(*value), {}};
+        auto entries = ReadLinkEntries(registry, face);
+        if (!entries) continue;
+        LinkList list{std::wstring(face), std::move(*entries), {}};
         for (const std::wstring& entry : list.entries) list.bengali.push_back(WritesBengali(fonts, entry));
         lists.push_back(std::move(list));
     }

@@ -28,6 +28,9 @@ struct LinkList {
     std::vector<bool> bengali;
 };
 
+// One base face's entries as the key holds them; nothing when it has no value for the face.
+std::optional<std::vector<std::wstring>> ReadLinkEntries(Registry& registry, std::wstring_view face);
+
 // The lists of the interface faces that the key has; a face it does not
 // list is left out, so that no value is added for it.
 std::vector<LinkList> ReadInterfaceLinks(Registry& registry, FontCatalog& fonts);
