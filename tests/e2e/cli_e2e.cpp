@@ -86,11 +86,13 @@ TEST_F(Console, EachCommandPrintsAndExitsAsAScriptExpects) {
         {{L"fix", L"Likhann"}, 1, "", "No: give --force to go ahead all the same\r\nNothing was changed.\r\n"},
         {{L"fix", L"Likhan"}, 3010, "Default Font is - Likhan\r\n", ""},
         {{L"fix", L"Likhan"}, 0, "Nothing to change: everything already is as asked.\r\n", ""},
+        {{L"fix", L"Likhan", L"--dry-run"}, 0, "Nothing to change: everything already is as asked.\r\n", ""},
         {{L"status"}, 0, "Default Bengali font: Likhan\r\n", ""},
         {{L"status"}, 0, "    backup C:\\Vrinda.ttf: present\r\n", ""},
         {{L"restore"}, 3010, "Please Install Vrinda & then Press OK\r\n", "No: give --reinstall-vrinda"},
         {{L"restore", L"--reinstall-vrinda"}, 3010, "", "Yes: --reinstall-vrinda was given\r\n"},
         {{L"status"}, 0, "  Vrinda (TrueType): registered as Vrinda.ttf\r\n", ""},
+        {{L"restore", L"--reinstall-vrinda", L"--dry-run"}, 0, "Nothing to change: everything already is as asked.\r\n", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.line));
