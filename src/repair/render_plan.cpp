@@ -121,14 +121,22 @@ std::wstring OneLine(std::wstring text) {
     return text;
 }
 
+constexpr std::wstring_view kRegHeader = L"Windows Registry Editor Version 5.00\r\n";
+
+bool SameKey(const ValueRef* key, const ValueRef& where) {
+    return key && key->root == where.root && key->path == where.path;
+}
+
+std::wstring KeyLine(const ValueRef& where) { return L"[" + RootName(where.root) + L"\\" + where.path + L"]\r\n"; }
+
 }  // namespace
 
 std::wstring RenderRegFile(const std::vector<RegEntry>& entries) {
-    std::wstring text = L"Windows Registry Editor Version 5.00\r\n";
+    std::wstring text(kRegHeader);
     const ValueRef* key = nullptr;
     for (const auto& [where, value] : entries) {
-        if (!key || key->root != where.root || key->path != where.path) {
-            text += L"\r\n[" + RootName(where.root) + L"\\" + where.path + L"]\r\n";
+        if (!SameKey(key, where)) {
+            text += L"\r\n" + KeyLine(where);
             key = &where;
         }
         text += ValueLine(where, value) + L"\r\n";
@@ -137,7 +145,7 @@ std::wstring RenderRegFile(const std::vector<RegEntry>& entries) {
 }
 
 std::wstring RenderPlan(const Plan& steps) {
-    std::wstring text = L"Windows Registry Editor Version 5.00\r\n";
+    std::wstring text(kRegHeader);
     std::wstring others;
     const ValueRef* key = nullptr;
     for (const Step& step : steps) {
@@ -156,9 +164,8 @@ std::wstring RenderPlan(const Plan& steps) {
             continue;
         }
         // A conditional value opens its key again so that its note sits just above it.
-        if (!key || key->root != where->root || key->path != where->path || !condition.empty()) {
-            text += L"\r\n" + (condition.empty() ? L"" : L"; " + OneLine(condition) + L"\r\n") + L"[" + RootName(where->root) +
-                    L"\\" + where->path + L"]\r\n";
+        if (!SameKey(key, *where) || !condition.empty()) {
+            text += L"\r\n" + (condition.empty() ? L"" : L"; " + OneLine(condition) + L"\r\n") + KeyLine(*where);
             key = condition.empty() ? where : nullptr;
         }
         text += ValueLine(*where, value) + L"\r\n";
