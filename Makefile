@@ -25,6 +25,20 @@ bench: bootstrap
 	@cmake --preset win64 >/dev/null && cmake --build --preset win64 --target startup_bench about_cpu_bench && scripts/bench
 
 # The release zip, SHA256SUMS and the winget and Scoop manifests, in build/dist.
+# The addresses the manifests carry; {version} becomes the release's version.
+# These defaults are placeholders: give the real ones on the command line.
+RELEASE_URL ?= https://placeholder.invalid/set-RELEASE_URL/glyphor/{version}
+HOMEPAGE_URL ?= https://placeholder.invalid/set-HOMEPAGE_URL
+PUBLISHER_URL ?= https://placeholder.invalid/set-PUBLISHER_URL
+LICENSE_URL ?= https://placeholder.invalid/set-LICENSE_URL
+RELEASE_NOTES_URL ?= https://placeholder.invalid/set-RELEASE_NOTES_URL/{version}
+LATEST_URL ?= https://placeholder.invalid/set-LATEST_URL
+# Signing: a PKCS#12 certificate, its password and an RFC 3161 time-stamp server.
+SIGN_PFX ?=
+SIGN_PASS ?=
+SIGN_TIMESTAMP_URL ?=
+export RELEASE_URL HOMEPAGE_URL PUBLISHER_URL LICENSE_URL RELEASE_NOTES_URL LATEST_URL
+export SIGN_PFX SIGN_PASS SIGN_TIMESTAMP_URL
 dist: bootstrap
 	@scripts/dist
 
