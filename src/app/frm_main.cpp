@@ -19,6 +19,8 @@
 #include "platform/win32_windows_version.h"
 #include "platform/win32_create_font.h"
 #include "platform/win32_dpi.h"
+#include "probe/drawn_fonts.h"
+#include "probe/win32_font_drawing.h"
 #include "repair/fix_default_font.h"
 #include "repair/restore_default_font.h"
 
@@ -332,7 +334,11 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexc
         if (HIWORD(wParam) == BN_CLICKED) {
             switch (LOWORD(wParam)) {
             case ControlId::cmdFix:
-                RunRepair(FixDefaultFont);
+                RunRepair([](MainWindowControls& controls, RepairServices services) {
+                    Win32FontDrawing drawing;
+                    FixDefaultFont(controls, services,
+                                   MeasureInterfaceFamily(drawing, services.registry, services.fonts, services.version));
+                });
                 return 0;
             case ControlId::cmdDef:
                 RunRepair(RestoreDefaultFont);

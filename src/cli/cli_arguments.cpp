@@ -24,9 +24,10 @@ struct CommandSpec {
 
 const std::vector<CommandSpec>& Commands() {
     static const std::vector<CommandSpec> commands = {
-        {L"list", CliCommand::List, {}, {L"--json"}},
-        {L"status", CliCommand::Status, {}, {L"--json"}},
-        {L"fix", CliCommand::Fix, L"the name of a font face", {L"--ie", L"--smoothing", L"--force", L"--dry-run"}},
+        {L"list", CliCommand::List, {}, {L"--json", L"--all"}},
+        {L"status", CliCommand::Status, {}, {L"--json", L"--expect"}},
+        {L"fix", CliCommand::Fix, L"the name of a font face",
+         {L"--ie", L"--smoothing", L"--force", L"--dry-run", L"--link"}},
         {L"restore", CliCommand::Restore, {}, {L"--ie", L"--reinstall-vrinda", L"--dry-run"}},
         {L"export", CliCommand::Export, L"the .reg file to write", {}},
     };
@@ -40,6 +41,8 @@ void SetOption(CliArguments& arguments, std::wstring_view option) {
     if (option == L"--force") arguments.force = true;
     if (option == L"--dry-run") arguments.dryRun = true;
     if (option == L"--reinstall-vrinda") arguments.reinstallVrinda = true;
+    if (option == L"--link") arguments.link = true;
+    if (option == L"--all") arguments.all = true;
 }
 
 ParsedArguments Refused(std::wstring reason) { return {std::nullopt, std::move(reason)}; }
@@ -71,7 +74,9 @@ ParsedArguments ParseCliArguments(std::span<const std::wstring> arguments) {
     parsed.command = known->command;
     std::vector<std::wstring> operands;
     bool optionsEnded = false;
-    for (const std::wstring& argument : arguments.subspan(1)) {
+    const auto rest = arguments.subspan(1);
+    for (auto it = rest.begin(); it != rest.end(); ++it) {
+        const std::wstring& argument = *it;
         if (!optionsEnded && argument == L"--") {
             optionsEnded = true;
             continue;
@@ -83,6 +88,11 @@ ParsedArguments ParseCliArguments(std::span<const std::wstring> arguments) {
         const std::wstring option = Folded(argument);
         if (std::find(known->options.begin(), known->options.end(), option) == known->options.end())
             return Refused(L"unknown option \u201C" + argument + L"\u201D for " + std::wstring(known->name));
+        if (option == L"--expect") {
+            if (++it == rest.end() || TrimBlanks(*it).empty()) return Refused(L"--expect needs the name of a font face");
+            parsed.expected = TrimBlanks(*it);
+            continue;
+        }
         SetOption(parsed, option);
     }
 

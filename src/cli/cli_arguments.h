@@ -17,6 +17,9 @@ struct CliArguments {
     bool dryRun = false;
     bool force = false;            // the typed-face checks say Yes
     bool reinstallVrinda = false;  // Restore copies backups back
+    bool link = false;             // fix: also link the face into the interface fonts
+    bool all = false;              // list: every family with Bengali letters
+    std::optional<std::wstring> expected;  // status --expect: the face every reachable path must show
 };
 
 struct ParsedArguments {

@@ -10,6 +10,8 @@ public:
     virtual ~ConsoleSystem() = default;
     // The families the window would list, in its order.
     virtual std::vector<std::wstring> BengaliFamilies() = 0;
+    // Every installed family, each once, in the order the platform reports them.
+    virtual std::vector<std::wstring> InstalledFamilies() = 0;
     virtual bool IsAdministrator() = 0;
     virtual bool IsElevatedAdministrator() = 0;
     // Takes the guard that the window holds while it runs; true when the

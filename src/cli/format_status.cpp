@@ -1,5 +1,6 @@
 #include "cli/format_status.h"
 
+#include "cli/format_drawn_with.h"
 #include "cli/json_writer.h"
 #include "common/identity.h"
 
@@ -85,6 +86,7 @@ std::wstring FormatStatusText(const SystemStatus& status) {
                                               : status.elevated     ? L"yes, elevated"
                                                                     : L"yes, not elevated") +
             L"\n";
+    text += FormatDrawnWithText(status.drawn);
     return text;
 }
 
@@ -138,6 +140,8 @@ std::wstring FormatStatusJson(const SystemStatus& status) {
     json.EndObject();
     json.Key(L"administrator").Bool(status.administrator);
     json.Key(L"elevated").Bool(status.elevated);
+    json.Key(L"drawnWith");
+    WriteDrawnWithJson(json, status.drawn);
     json.EndObject();
     return json.Text();
 }

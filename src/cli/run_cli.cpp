@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/all_bengali_families.h"
 #include "cli/cli_arguments.h"
 #include "cli/cli_usage.h"
 #include "cli/console_output.h"
@@ -33,6 +34,7 @@ public:
 
     int List() {
         const std::vector<std::wstring> families = s_.system.BengaliFamilies();
+        if (a_.all) return ListAll(families);
         if (a_.json) {
             JsonWriter json;
             json.BeginArray();
@@ -44,11 +46,34 @@ public:
         return Code(ExitCode::Done);
     }
 
-    int Status() {
-        const SystemStatus status = ObserveStatus(s_.registry, s_.files, s_.version, s_.system.IsAdministrator(),
-                                                  s_.system.IsElevatedAdministrator());
-        Out(a_.json ? FormatStatusJson(status) : FormatStatusText(status));
+    int ListAll(const std::vector<std::wstring>& listed) {
+        const auto marked = MarkBengaliFamilies(s_.system.InstalledFamilies(), s_.fonts, listed);
+        if (a_.json) {
+            JsonWriter json;
+            json.BeginArray();
+            for (const MarkedFamily& each : marked) {
+                json.BeginObject();
+                json.Key(L"family").String(each.family);
+                json.Key(L"listed").Bool(each.listed);
+                json.EndObject();
+            }
+            Out(json.EndArray().Text());
+        } else {
+            for (const MarkedFamily& each : marked)
+                Out(each.family + (each.listed ? L"\tlisted\n" : L"\tnot listed\n"));
+        }
         return Code(ExitCode::Done);
+    }
+
+    int Status() {
+        SystemStatus status = ObserveStatus(s_.registry, s_.files, s_.version, s_.system.IsAdministrator(),
+                                            s_.system.IsElevatedAdministrator());
+        status.drawn = ProbeDrawnFonts(s_.drawing, s_.registry, s_.fonts, s_.version);
+        Out(a_.json ? FormatStatusJson(status) : FormatStatusText(status));
+        if (!a_.expected) return Code(ExitCode::Done);
+        const std::vector<std::wstring> missing = FindPathsMissing(status.drawn, *a_.expected, s_.version);
+        for (const std::wstring& path : missing) Error(L"Not " + *a_.expected + L": " + path + L".\n");
+        return Code(missing.empty() ? ExitCode::Done : ExitCode::Failed);
     }
 
     int Export() {
@@ -90,7 +115,8 @@ public:
             const FrontEnd front{questions, [&] { Out(DefaultFontCaption(s_.registry) + L"\n"); }, !a_.dryRun};
             prompts.AnswerEveryQuestion(a_.force ? ConsoleAnswer{true, L"--force was given"}
                                                  : ConsoleAnswer{false, L"give --force to go ahead all the same"});
-            run = RunFix(services, {a_.face, a_.internetExplorer, a_.smoothing}, front);
+            run = RunFix(services, {a_.face, a_.internetExplorer, a_.smoothing, a_.link}, front,
+                         MeasureInterfaceFamily(s_.drawing, s_.registry, s_.fonts, s_.version));
             if (!run) {
                 Error(L"Nothing was changed.\n");
                 return Code(ExitCode::Failed);

@@ -8,6 +8,7 @@
 class ConsoleOutput;
 class ConsoleSystem;
 class FontCatalog;
+class FontDrawing;
 class FontFiles;
 class Registry;
 
@@ -18,6 +19,7 @@ struct CliServices {
     FontCatalog& fonts;
     ConsoleSystem& system;
     ConsoleOutput& out;
+    FontDrawing& drawing;
     WindowsVersion version;
 };
 

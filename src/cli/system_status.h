@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/windows_version.h"
+#include "probe/drawn_fonts.h"
 #include "repair/vrinda_faces.h"
 
 class FontFiles;
@@ -25,6 +26,7 @@ struct SystemStatus {
     WindowsVersion version;
     bool administrator = false;  // a member of the Administrators group
     bool elevated = false;       // with that group enabled
+    DrawnWith drawn;             // which fonts really draw Bengali now
 };
 
 enum class DefaultFontState {

@@ -10,6 +10,7 @@
 #include "platform/win32_font_files.h"
 #include "platform/win32_registry.h"
 #include "platform/win32_windows_version.h"
+#include "probe/win32_font_drawing.h"
 
 int wmain(int argc, wchar_t** argv) {
     // Run elevated by deployment engines: never load a DLL from the current directory.
@@ -21,5 +22,6 @@ int wmain(int argc, wchar_t** argv) {
     Win32FontCatalog fonts;
     Win32ConsoleSystem system;
     Win32ConsoleOutput out;
-    return RunCli(arguments, {registry, files, fonts, system, out, ReadWindowsVersion()});
+    Win32FontDrawing drawing;
+    return RunCli(arguments, {registry, files, fonts, system, out, drawing, ReadWindowsVersion()});
 }

@@ -1,5 +1,7 @@
 #include "cli/win32_console_system.h"
 
+#include <algorithm>
+
 #include "fonts/win32_enumerate_bengali_families.h"
 #include "platform/unique_handle.h"
 #include "platform/win32_is_administrator.h"
@@ -9,6 +11,30 @@ std::vector<std::wstring> Win32ConsoleSystem::BengaliFamilies() {
     unique_window_dc screen(nullptr);
     if (!screen) return {};
     return mFontEnum::EnumerateBengaliFamilies(screen.get());
+}
+
+namespace {
+
+int CALLBACK NoteFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM context) {
+    auto& families = *reinterpret_cast<std::vector<std::wstring>*>(context);
+    std::wstring family(font->lfFaceName, wcsnlen(font->lfFaceName, LF_FACESIZE));
+    // A family is reported once per character set; "@" names are its vertical forms.
+    if (!family.empty() && family.front() != L'@' &&
+        std::find(families.begin(), families.end(), family) == families.end())
+        families.push_back(std::move(family));
+    return 1;
+}
+
+}  // namespace
+
+std::vector<std::wstring> Win32ConsoleSystem::InstalledFamilies() {
+    unique_window_dc screen(nullptr);
+    if (!screen) return {};
+    std::vector<std::wstring> families;
+    LOGFONTW all{};
+    all.lfCharSet = DEFAULT_CHARSET;
+    EnumFontFamiliesExW(screen.get(), &all, NoteFamily, reinterpret_cast<LPARAM>(&families), 0);
+    return families;
 }
 
 bool Win32ConsoleSystem::IsAdministrator() { return mAPIs::IsAdministrator(); }

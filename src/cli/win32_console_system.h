@@ -8,6 +8,7 @@
 class Win32ConsoleSystem final : public ConsoleSystem {
 public:
     std::vector<std::wstring> BengaliFamilies() override;
+    std::vector<std::wstring> InstalledFamilies() override;
     bool IsAdministrator() override;
     bool IsElevatedAdministrator() override;
     bool AnotherRunHoldsGuard() override;

@@ -37,6 +37,16 @@ std::wstring ListedLetters(std::u16string_view letters) {
     return text + (letters.size() == 1 ? L" is missing" : L" are missing");
 }
 
+// From Windows 8 on Uniscribe falls back past Vrinda, which no substitute changes.
+std::wstring DescribeReach(std::wstring_view face, std::wstring_view interfaceFamily, bool linked) {
+    const std::wstring family = interfaceFamily.empty() ? L"Windows' own Bengali font" : std::wstring(interfaceFamily);
+    std::wstring text = L"On this version of Windows, its own menus and dialogs keep drawing Bengali with " + family +
+                        L", as Glyphor measured before the change. " + std::wstring(face) +
+                        L" reaches the text that asks for Vrinda: documents, web pages and programs that name it.";
+    if (linked) text += L" Whether the font link reaches Windows' own text is unproven.";
+    return text + L" After the restart, glyphor-cli status shows what draws Bengali now.";
+}
+
 }  // namespace
 
 FaceCheck CheckFaceChoice(std::wstring_view raw, FontCatalog& fonts, Prompts& prompts) {
@@ -79,7 +89,7 @@ FaceCheck CheckFaceChoice(std::wstring_view raw, FontCatalog& fonts, Prompts& pr
 }
 
 FixFacts ObserveFix(const RepairServices& services, std::wstring_view face) {
-    FixFacts facts{FindVrindaFaces(services.registry, services.files), services.version, {}, {}, {}, {}};
+    FixFacts facts{FindVrindaFaces(services.registry, services.files), services.version, {}, {}, {}, {}, {}};
     facts.links = ReadInterfaceLinks(services.registry, services.fonts);
     facts.chosenFile = FindRegisteredFile(services.registry, face);
     facts.earlierEntry = EarlierLinkEntry(services.registry);
@@ -105,21 +115,23 @@ plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices) {
     }
     std::vector<std::wstring> notes;
     if (facts.version.FallsBackPastVrinda()) {
-        const std::wstring entry = LinkEntry(facts.chosenFile, face);
+        // An earlier fix's link goes in any case: kept, it would outlive the substitute that Restore knows it by.
+        const std::wstring entry = choices.link ? LinkEntry(facts.chosenFile, face) : std::wstring();
         AppendRelinks(steps, facts.links, facts.earlierEntry, entry);
-        if (entry.empty() && !facts.links.empty()) {
+        if (choices.link && entry.empty() && !facts.links.empty()) {
             notes.push_back(L"Bengali text in Windows' own menus and dialogs stays in Windows' font: the file of " +
                             Quoted(face) + L" is not registered in the Fonts key, so Glyphor could not link it.");
         }
+        notes.push_back(DescribeReach(face, facts.interfaceFamily, choices.link));
     }
     steps.push_back({plan::ReportOutcome{plan::ReportOutcome::Of::Removal, facts.faces, std::move(notes)}});
     steps.push_back({plan::OfferRestart{L"Your default font has been changed to " + choices.raw + L".\r\n"}});
     return steps;
 }
 
-void FixDefaultFont(MainWindowControls& window, RepairServices services) {
+void FixDefaultFont(MainWindowControls& window, RepairServices services, std::wstring_view interfaceFamily) {
     const FixChoices choices{window.FontChoiceText(), window.InternetExplorerTicked(), window.SmoothingTicked()};
     AskingUser user(services.prompts);
     const auto shown = [&] { RefreshDefaultFont(services.registry, window); };
-    if (!RunFix(services, choices, {user, shown, true})) window.FocusFontChoice();
+    if (!RunFix(services, choices, {user, shown, true}, interfaceFamily)) window.FocusFontChoice();
 }

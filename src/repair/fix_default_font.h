@@ -22,6 +22,7 @@ struct FixChoices {
     std::wstring raw;
     bool internetExplorer = false;
     bool smoothing = false;
+    bool link = false;  // also link the face into the interface fonts, from Windows 8 on
 };
 
 // The system as the fix finds it.
@@ -32,6 +33,7 @@ struct FixFacts {
     std::wstring chosenFile;       // the chosen face's registered file; empty when unknown
     std::wstring earlierEntry;     // the link an earlier fix made, for the face it chose
     std::vector<plan::ObservedValue> rows;  // the substitute settings' rows as they stand
+    std::wstring interfaceFamily;  // what draws Bengali interface text, measured before; empty when unknown
 };
 
 enum class FaceCheck {
@@ -48,9 +50,12 @@ FixFacts ObserveFix(const RepairServices& services, std::wstring_view face);
 
 // Every step of the fix for an accepted face, in order: Vrinda out of
 // service, the substitute and the rows the boxes ask for, from Windows 8 on
-// the face linked into the interface fonts, lblDefFont, a word on anything
-// that did not go as announced, and the restart.
+// an earlier fix's link taken out and, when asked for, the face linked into
+// the interface fonts, lblDefFont, a word on anything that did not go as
+// announced (from Windows 8 on always, with what the fix reaches there), and
+// the restart.
 plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices);
 
 // cmdFix: checks the face in comFont and carries out its plan.
-void FixDefaultFont(MainWindowControls& window, RepairServices services);
+// `interfaceFamily` is what draws Bengali interface text now, if known.
+void FixDefaultFont(MainWindowControls& window, RepairServices services, std::wstring_view interfaceFamily = {});

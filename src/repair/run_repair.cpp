@@ -12,9 +12,11 @@ AppliedPlan Carry(const plan::Plan& steps, const RepairServices& services, Front
 
 }  // namespace
 
-std::optional<RepairRun> RunFix(const RepairServices& services, const FixChoices& choices, FrontEnd front) {
+std::optional<RepairRun> RunFix(const RepairServices& services, const FixChoices& choices, FrontEnd front,
+                                std::wstring_view interfaceFamily) {
     if (CheckFaceChoice(choices.raw, services.fonts, services.prompts) != FaceCheck::Accepted) return std::nullopt;
     FixFacts facts = ObserveFix(services, TrimBlanks(choices.raw));
+    facts.interfaceFamily = interfaceFamily;
     RepairRun run{PlanFix(facts, choices), std::move(facts.faces), {}};
     run.applied = Carry(run.steps, services, front);
     return run;

@@ -29,5 +29,7 @@ struct RepairRun {
 
 // The typed face checked first, its questions put through services.prompts;
 // nothing when it was refused or declined, and then nothing was changed.
-std::optional<RepairRun> RunFix(const RepairServices& services, const FixChoices& choices, FrontEnd front);
+// `interfaceFamily` is what draws Bengali interface text now, if known.
+std::optional<RepairRun> RunFix(const RepairServices& services, const FixChoices& choices, FrontEnd front,
+                                std::wstring_view interfaceFamily = {});
 RepairRun RunRestore(const RepairServices& services, const RestoreChoices& choices, FrontEnd front);

@@ -76,7 +76,7 @@ TEST_F(Console, EachCommandPrintsAndExitsAsAScriptExpects) {
     };
     const Case cases[] = {
         {{L"--version"}, 0, ToUtf8(L"glyphor-cli " GLYPHOR_VERSION L"\r\n"), ""},
-        {{L"--help"}, 0, "Usage:\r\n  glyphor-cli list [--json]\r\n", ""},
+        {{L"--help"}, 0, "Usage:\r\n  glyphor-cli list [--all] [--json]\r\n", ""},
         {{L"frobnicate"}, 2, "", "glyphor-cli: unknown command \xE2\x80\x9C" "frobnicate\xE2\x80\x9D\r\n\r\nUsage:"},
         {{L"fix"}, 2, "", "glyphor-cli: fix needs the name of a font face\r\n"},
         {{L"list"}, 0, "Likhan\r\n", ""},

@@ -24,7 +24,7 @@ class CliJson(unittest.TestCase):
         self.assertEqual(code, 0, text)
         status = json.loads(text)
         self.assertEqual(list(status), ["program", "version", "default", "vrindaFaces", "interfaceLinks",
-                                        "windows", "administrator", "elevated"])
+                                        "windows", "administrator", "elevated", "drawnWith"])
         self.assertEqual(status["program"], "glyphor-cli")
         self.assertEqual(list(status["default"]), ["face", "substitute", "state", "meaning"])
         self.assertIn(status["default"]["state"], ["vrinda", "substituted", "inactive"])
@@ -42,6 +42,15 @@ class CliJson(unittest.TestCase):
         self.assertEqual(list(status["windows"]), ["major", "minor", "build"])
         self.assertTrue(all(isinstance(n, int) for n in status["windows"].values()))
         self.assertIsInstance(status["administrator"], bool)
+        drawn = status["drawnWith"]
+        self.assertEqual(list(drawn), ["interface", "vrinda", "directWrite"])
+        self.assertEqual(list(drawn["interface"]), ["family", "via", "faces"])
+        answers = [drawn["interface"], drawn["vrinda"], drawn["directWrite"], *drawn["interface"]["faces"].values()]
+        for answer in answers:
+            self.assertEqual(list(answer)[:2], ["family", "via"])
+            self.assertIn(answer["via"], ["face", "substitute", "fallback", "link", "unknown"])
+            self.assertTrue(answer["family"] is None or isinstance(answer["family"], str))
+        self.assertLessEqual({"MS Shell Dlg 2", "Segoe UI", "Tahoma"}, set(drawn["interface"]["faces"]))
 
     def test_list_is_an_array_of_names(self):
         code, text = run("list", "--json")
@@ -50,6 +59,14 @@ class CliJson(unittest.TestCase):
         self.assertIsInstance(families, list)
         self.assertIn("Likhan", families)
         self.assertTrue(all(isinstance(family, str) for family in families))
+
+    def test_list_all_marks_each_family(self):
+        code, text = run("list", "--all", "--json")
+        self.assertEqual(code, 0, text)
+        families = json.loads(text)
+        self.assertTrue(all(list(each) == ["family", "listed"] and isinstance(each["listed"], bool)
+                            for each in families))
+        self.assertIn({"family": "Likhan", "listed": True}, families)
 
     def test_a_bengali_face_through_the_pipe(self):
         face = "\u09b2\u09bf\u0996\u09a8"

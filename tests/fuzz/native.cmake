@@ -19,9 +19,14 @@ set(fuzz_options -dict=${CMAKE_CURRENT_LIST_DIR}/font_coverage.dict -artifact_pr
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz-artefacts)
 add_test(NAME font_coverage_fuzz COMMAND ${fuzz_build}/font_coverage_fuzz -max_total_time=10 -seed=1 ${fuzz_options})
 
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz-corpus/font_coverage)
+set(emf_options -dict=${CMAKE_CURRENT_LIST_DIR}/emf_records.dict -artifact_prefix=${CMAKE_BINARY_DIR}/fuzz-artefacts/)
+add_test(NAME emf_records_fuzz COMMAND ${fuzz_build}/emf_records_fuzz -max_total_time=10 -seed=1 ${emf_options})
+
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz-corpus/font_coverage ${CMAKE_BINARY_DIR}/fuzz-corpus/emf_records)
 add_custom_target(fuzz
   COMMAND ${fuzz_build}/font_coverage_fuzz -max_total_time=${GLYPHOR_FUZZ_SECONDS} ${fuzz_options}
           ${CMAKE_BINARY_DIR}/fuzz-corpus/font_coverage
+  COMMAND ${fuzz_build}/emf_records_fuzz -max_total_time=${GLYPHOR_FUZZ_SECONDS} ${emf_options}
+          ${CMAKE_BINARY_DIR}/fuzz-corpus/emf_records
   DEPENDS glyphor_fuzzers
   USES_TERMINAL)

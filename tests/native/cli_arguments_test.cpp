@@ -11,7 +11,7 @@ struct Accepted {
     CliCommand command;
     std::wstring face;
     std::wstring file;
-    std::wstring flags;  // j i s d f r: json, ie, smoothing, dry-run, force, reinstall
+    std::wstring flags;  // j i s d f r l a: json, ie, smoothing, dry-run, force, reinstall, link, all
 };
 
 std::wstring Flags(const CliArguments& a) {
@@ -22,6 +22,9 @@ std::wstring Flags(const CliArguments& a) {
     if (a.dryRun) flags += L'd';
     if (a.force) flags += L'f';
     if (a.reinstallVrinda) flags += L'r';
+    if (a.link) flags += L'l';
+    if (a.all) flags += L'a';
+    if (a.expected) flags += L"e=" + *a.expected;
     return flags;
 }
 
@@ -39,6 +42,10 @@ TEST(CliArguments, UnderstandsEachCommandWithItsOptions) {
         {{L"fix", L"--", L"-Odd"}, CliCommand::Fix, L"-Odd", L"", L""},
         {{L"restore", L"--ie", L"--reinstall-vrinda", L"--dry-run"}, CliCommand::Restore, L"", L"", L"idr"},
         {{L"export", L"C:\\backup.reg"}, CliCommand::Export, L"", L"C:\\backup.reg", L""},
+        {{L"fix", L"Likhan", L"--LINK"}, CliCommand::Fix, L"Likhan", L"", L"l"},
+        {{L"list", L"--all", L"--json"}, CliCommand::List, L"", L"", L"ja"},
+        {{L"status", L"--expect", L" Mitra ", L"--json"}, CliCommand::Status, L"", L"", L"je=Mitra"},
+        {{L"status", L"--expect", L"--json"}, CliCommand::Status, L"", L"", L"e=--json"},
         {{L"fix", L"--help"}, CliCommand::Help, L"", L"", L""},
         {{L"/?"}, CliCommand::Help, L"", L"", L""},
         {{L"frobnicate", L"--version"}, CliCommand::Version, L"", L"", L""},

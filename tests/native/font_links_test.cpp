@@ -34,9 +34,10 @@ struct Links : ::testing::Test, RepairRig {
         const RegistryValue* value = registry.Find(RegistryRoot::LocalMachine, kSystemLinkPath, face);
         return value ? mRegistry::QueryValueStrings(*value) : Entries{L"(none)"};
     }
+    // The fix with its link step asked for, as `glyphor-cli fix FACE --link` runs it.
     void Fix(std::wstring face) {
-        window.fontChoice = std::move(face);
-        FixDefaultFont(window, Services());
+        const FixFacts facts = ObserveFix(Services(), face);
+        ApplyPlan(PlanFix(facts, {face, false, false, true}), Targets());
     }
     void Restore() { RestoreDefaultFont(window, Services()); }
 };
@@ -52,10 +53,13 @@ TEST_F(Links, FixPutsTheFaceBeforeTheFirstBengaliFontOfEachListedInterfaceFace) 
     EXPECT_EQ(Linked(L"Tahoma"), (Entries{L"MSGOTHIC.TTC,MS UI Gothic", L"LikhanNormal.ttf,Likhan"}));
     EXPECT_EQ(Linked(L"Microsoft Sans Serif"), Entries{L"(none)"});
     EXPECT_EQ(Linked(L"MS Shell Dlg 2"), Entries{L"(none)"});
-    // After the documented rows, before the label.
-    EXPECT_EQ(FromFirstWrite(), (CallLog{L"Set Vrinda (TrueType)", L"Set Vrinda", L"Set Segoe UI", L"Set Tahoma",
-                                         L"Caption Default Font is - Likhan",
-                                         L"Restart Your default font has been changed to Likhan.\r\n"}));
+    // After the documented rows, before the word on what the fix reaches.
+    const CallLog steps = FromFirstWrite();
+    ASSERT_EQ(steps.size(), 6u);
+    EXPECT_EQ(CallLog(steps.begin(), steps.begin() + 4),
+              (CallLog{L"Set Vrinda (TrueType)", L"Set Vrinda", L"Set Segoe UI", L"Set Tahoma"}));
+    EXPECT_NE(steps[4].find(L"Whether the font link reaches Windows' own text is unproven."), std::wstring::npos);
+    EXPECT_EQ(steps[5], L"Restart Your default font has been changed to Likhan.\r\n");
 }
 
 TEST_F(Links, SecondFixReplacesTheFirstLinkAndRestoreLeavesTheListsAsTheyWere) {
@@ -104,9 +108,10 @@ TEST_F(Links, NothingIsLinkedOnWindows7OrForAFaceWithoutARegisteredFile) {
     fonts.families[L"Mitra"] = fonts.families[L"Likhan"];
     Fix(L"Mitra");
     EXPECT_EQ(Linked(L"Tahoma"), Entries{L"MSGOTHIC.TTC,MS UI Gothic"});
-    EXPECT_EQ(log.end()[-2], L"Message [Glyphor " GLYPHOR_VERSION L"] (warning) Bengali text in Windows' own menus and dialogs "
-                             L"stays in Windows' font: the file of \u201CMitra\u201D is not registered in the Fonts "
-                             L"key, so Glyphor could not link it.");
+    EXPECT_TRUE(log.end()[-2].starts_with(
+        L"Message [Glyphor " GLYPHOR_VERSION L"] (warning) Bengali text in Windows' own menus and dialogs stays in Windows' font: the "
+        L"file of \u201CMitra\u201D is not registered in the Fonts key, so Glyphor could not link it.\r\n\r\n"))
+        << testing::PrintToString(log.end()[-2]);
 }
 
 TEST_F(Links, AUserFontIsLinkedByItsFullPath) {
@@ -129,4 +134,51 @@ TEST_F(Links, ASubstituteNamingVrindaInAnyCaseMadeNoLink) {
     registry.Put(SubstituteSettings::kSubstitute.root, SubstituteSettings::kSubstitute.path,
                  SubstituteSettings::kSubstitute.name, mRegistry::TextValue(L"Likhan"));
     EXPECT_EQ(EarlierLinkEntry(registry), L"LikhanNormal.ttf,Likhan");
+}
+
+TEST_F(Links, FixItWritesNoLinkAndTakesOutAnEarlierFixsOwn) {
+    const Entries segoe = Linked(L"Segoe UI"), tahoma = Linked(L"Tahoma");
+    window.fontChoice = L"Likhan";
+    FixDefaultFont(window, Services());
+    EXPECT_EQ(Linked(L"Segoe UI"), segoe);
+    EXPECT_EQ(Linked(L"Tahoma"), tahoma);
+
+    // A machine linked by an earlier version: the link would outlive the substitute Restore knows it by.
+    Fix(L"Likhan");
+    window.fontChoice = L"Jamrul";
+    FixDefaultFont(window, Services());
+    EXPECT_EQ(Linked(L"Segoe UI"), segoe);
+    EXPECT_EQ(Linked(L"Tahoma"), tahoma);
+}
+
+TEST_F(Links, FromWindows8OnTheFixSaysWhatItReachesInOneBoxFromWhatWasMeasured) {
+    struct Case {
+        const char* name;
+        WindowsVersion version;
+        std::wstring measured;
+        std::wstring says;  // empty: no box
+    };
+    const Case cases[] = {
+        {"Windows 7 is unchanged", {6, 1, 7601}, L"Vrinda", L""},
+        {"Windows 10, measured",
+         {10, 0, 19045},
+         L"Nirmala UI",
+         L"On this version of Windows, its own menus and dialogs keep drawing Bengali with Nirmala UI, as Glyphor "
+         L"measured before the change. Likhan reaches the text that asks for Vrinda: documents, web pages and programs "
+         L"that name it. After the restart, glyphor-cli status shows what draws Bengali now."},
+        {"Windows 8, not measured", {6, 2, 9200}, L"", L"keep drawing Bengali with Windows' own Bengali font, as"},
+    };
+    for (const Case& c : cases) {
+        log.clear();
+        version = c.version;
+        window.fontChoice = L"Likhan";
+        FixDefaultFont(window, Services(), c.measured);
+        const auto boxes = std::count_if(log.begin(), log.end(), [](const std::wstring& line) {
+            return line.starts_with(L"Message [Glyphor " GLYPHOR_VERSION L"] (warning)");
+        });
+        EXPECT_EQ(boxes, c.says.empty() ? 0 : 1) << c.name;
+        if (!c.says.empty()) {
+            EXPECT_NE(log.end()[-2].find(c.says), std::wstring::npos) << c.name << log.end()[-2];
+        }
+    }
 }

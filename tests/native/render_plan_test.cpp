@@ -77,7 +77,7 @@ TEST(RenderPlan, ShowsTheFixAsARegFileAndItsOtherStepsInOrder) {
     vrinda.fontFile = L"C:\\Windows\\Fonts\\Vrinda.ttf";
     vrinda.backup = L"C:\\Vrinda.ttf";
     vrinda.fileInFolder = true;
-    const std::wstring text = RenderPlan(PlanFix({{vrinda}, {10, 0, 19045}, {}, {}, {}, {}}, {L"Likhan", true, false}));
+    const std::wstring text = RenderPlan(PlanFix({{vrinda}, {10, 0, 19045}, {}, {}, {}, {}, {}}, {L"Likhan", true, false, false}));
     EXPECT_EQ(text,
               L"Windows Registry Editor Version 5.00\r\n"
               L"\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts]\r\n"

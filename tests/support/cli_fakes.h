@@ -7,6 +7,7 @@
 #include "cli/console_output.h"
 #include "cli/console_system.h"
 #include "cli/run_cli.h"
+#include "probe_fakes.h"
 #include "repair_fakes.h"
 
 // Standard output and error, each as one text.
@@ -22,6 +23,7 @@ public:
 class FakeConsoleSystem final : public ConsoleSystem {
 public:
     std::vector<std::wstring> BengaliFamilies() override { return families; }
+    std::vector<std::wstring> InstalledFamilies() override { return installed; }
     bool IsAdministrator() override { return administrator; }
     bool IsElevatedAdministrator() override { return administrator && elevated; }
     bool AnotherRunHoldsGuard() override { return guardHeld; }
@@ -32,6 +34,7 @@ public:
     }
 
     std::vector<std::wstring> families;
+    std::vector<std::wstring> installed;
     bool administrator = true;
     bool elevated = true;
     bool guardHeld = false;
@@ -44,9 +47,10 @@ public:
 struct CliRig : RepairRig {
     FakeConsoleOutput console;
     FakeConsoleSystem system;
+    FakeFontDrawing drawing;
 
     int Command(std::vector<std::wstring> arguments) {
         console = {};
-        return RunCli(arguments, {registry, files, fonts, system, console, version});
+        return RunCli(arguments, {registry, files, fonts, system, console, drawing, version});
     }
 };
