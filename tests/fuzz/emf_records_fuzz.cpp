@@ -1,18 +1,10 @@
 // Feeds arbitrary bytes to the enhanced-metafile walk that reads which fonts a drawing created.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
 
+#include "fuzz_require.h"
 #include "probe/emf_font_records.h"
-
-namespace {
-
-void Require(bool condition) {
-    if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // A copy of exactly the input's size, so that ASan sees any read past it.
