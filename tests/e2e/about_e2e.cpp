@@ -180,7 +180,11 @@ TEST_F(About, TheNextPressShowsAFreshWindowWhoseCreditsStartFromTheTop) {
     ClickAt(CentreOf(PictureOf(first)));
     ASSERT_TRUE(WaitUntil(5s, [&] { return Gone(first); }));
 
-    // A person's click reaches the main window's button again.
+    // A person's click reaches the main window's button again, once the
+    // window is back: a click on it while still disabled is dropped.
+    ASSERT_TRUE(WaitUntil(5s, [&] {
+        return IsWindowEnabled(glyphor.window) && GetForegroundWindow() == glyphor.window;
+    })) << "the main window did not come back";
     ClickAt(CentreOf(AboutButton()));
     const HWND second = Shown();
     ASSERT_NE(second, nullptr) << "the click on About opened nothing";
