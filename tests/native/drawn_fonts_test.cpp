@@ -18,6 +18,12 @@ void PutWord(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t val
     for (int i = 0; i < 4; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
+// A copy of the bytes with one 32-bit word changed.
+std::vector<std::uint8_t> WithWord(std::vector<std::uint8_t> bytes, std::size_t at, std::uint32_t value) {
+    PutWord(bytes, at, value);
+    return bytes;
+}
+
 constexpr std::size_t kFirstFontRecord = 88;
 
 // "বাংলা লিপি" drawn in Tahoma through ScriptStringOut into an enhanced
@@ -83,32 +89,16 @@ TEST(MetafileWalk, ReadsTheFacesOfTheFontsCreatedAndStopsAtWhatCannotBeTrusted) 
          },
          {}},
         {"a header that is not the first record",
-         [&] {
-             auto bytes = two;
-             PutWord(bytes, 0, 82);
-             return bytes;
-         },
+         [&] { return WithWord(two, 0, 82); },
          {}},
         {"a record of size zero ends the walk",
-         [&] {
-             auto bytes = two;
-             PutWord(bytes, kFirstFontRecord + 104 + 4, 0);
-             return bytes;
-         },
+         [&] { return WithWord(two, kFirstFontRecord + 104 + 4, 0); },
          {L"Tahoma"}},
         {"a size that is no whole number of words",
-         [&] {
-             auto bytes = two;
-             PutWord(bytes, kFirstFontRecord + 4, 106);
-             return bytes;
-         },
+         [&] { return WithWord(two, kFirstFontRecord + 4, 106); },
          {}},
         {"a size past the end",
-         [&] {
-             auto bytes = two;
-             PutWord(bytes, kFirstFontRecord + 104 + 4, 0x7FFFFFFC);
-             return bytes;
-         },
+         [&] { return WithWord(two, kFirstFontRecord + 104 + 4, 0x7FFFFFFC); },
          {L"Tahoma"}},
         {"a font record too short to hold a face is passed over",
          [&] {
