@@ -23,3 +23,7 @@ std::wstring_view BareFileName(std::wstring_view path) {
     const auto slash = path.find_last_of(L"\\/");
     return slash == std::wstring_view::npos ? path : path.substr(slash + 1);
 }
+
+bool IsAbsolutePath(std::wstring_view path) {
+    return (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') || path.starts_with(L"\\\\");
+}

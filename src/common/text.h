@@ -11,6 +11,10 @@ std::wstring TrimBlanks(std::wstring_view text);
 // one, and a text that does would break the line it is written on.
 bool HoldsControlCharacter(std::wstring_view text);
 
+// A drive's root ("C:\") or a share ("\\server"): a path that needs no
+// folder before it.
+bool IsAbsolutePath(std::wstring_view path);
+
 // The last part of a path: what follows its last backslash or slash.
 std::wstring_view BareFileName(std::wstring_view path);
 
