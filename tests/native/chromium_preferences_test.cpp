@@ -217,20 +217,3 @@ TEST(ChromiumPreferences, TimeGrowsNoFasterThanTheFile) {
     const auto small = timeSet(500'000);
     EXPECT_LT(timeSet(5'000'000), small * 25);
 }
-
-TEST(ChromiumPreferences, ListsTheProfilesOfLocalStateInItsOrder) {
-    struct Case {
-        const char* name;
-        std::string localState;
-        std::optional<std::vector<ListedProfile>> profiles;
-    };
-    const Case cases[] = {
-        {"names, a missing one, file order",
-         R"({"profile":{"info_cache":{"Profile 2":{"name":"Work"},"Default":{"name":"\u09B2"},"Profile 1":{}}}})",
-         std::vector<ListedProfile>{{L"Profile 2", L"Work"}, {L"Default", L"\u09B2"}, {L"Profile 1", L""}}},
-        {"an empty list", R"({"profile":{"info_cache":{}}})", std::vector<ListedProfile>{}},
-        {"no list", R"({"profile":{}})", std::nullopt},
-        {"not JSON", R"({"profile":)", std::nullopt},
-    };
-    for (const Case& c : cases) EXPECT_EQ(ListChromiumProfiles(c.localState), c.profiles) << c.name;
-}

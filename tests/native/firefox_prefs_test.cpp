@@ -159,26 +159,3 @@ TEST(FirefoxPrefs, UndoAfterSetGivesBackTheFileByteForByte) {
         EXPECT_EQ(UndoFirefoxBengaliFont(SetFirefoxBengaliFont(set.text, L"\u09B2").text).text, file);
     }
 }
-
-TEST(FirefoxPrefs, ListsTheProfilesOfProfilesIniWithTheirFullPaths) {
-    const std::wstring folder = L"C:\\Users\\Rumi\\AppData\\Roaming\\Mozilla\\Firefox\\";
-    struct Case {
-        const char* name;
-        std::string ini;
-        std::vector<ListedProfile> profiles;
-    };
-    const Case cases[] = {
-        {"relative and absolute, in file order, past other sections",
-         "[Install308046B0AF4A39CB]\nDefault=Profiles/x.default-release\n\n[General]\nStartWithLastProfile=1\n\n"
-         "[Profile1]\nName=Work\nIsRelative=0\nPath=D:/Firefox/work/\n\n"
-         "[Profile0]\nName=default-release\nIsRelative=1\nPath=Profiles/x.default-release\nDefault=1\n",
-         {{L"D:\\Firefox\\work", L"Work"}, {folder + L"Profiles\\x.default-release", L"default-release"}}},
-        {"a byte-order mark, CRLF, a share and a name in UTF-8",
-         "\xEF\xBB\xBF[Profile0]\r\nName=\xE0\xA6\xB2\r\nIsRelative=0\r\nPath=\\\\server\\p\r\n",
-         {{L"\\\\server\\p", L"\u09B2"}}},
-        {"no name", "[Profile0]\nIsRelative=1\nPath=Profiles\\y\n", {{folder + L"Profiles\\y", L""}}},
-        {"a relative path not marked so, no path, a path not UTF-8",
-         "[Profile0]\nPath=Profiles/z\n[Profile1]\nName=n\n[Profile2]\nIsRelative=1\nPath=\xC0\xAF\n", {}},
-    };
-    for (const Case& c : cases) EXPECT_EQ(ListFirefoxProfiles(c.ini, folder), c.profiles) << c.name;
-}
