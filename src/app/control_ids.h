@@ -13,4 +13,5 @@ inline constexpr int chkIE = 106;
 inline constexpr int cmdFix = 107;
 inline constexpr int cmdDef = 108;
 inline constexpr int Command1 = 109;
+inline constexpr int chkBrowsers = 110;
 }  // namespace ControlId

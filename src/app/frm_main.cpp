@@ -8,6 +8,8 @@
 #include "app/control_ids.h"
 #include "app/win32_draw_font_preview.h"
 #include "app/win32_message_box_prompts.h"
+#include "browsers/win32_profile_files.h"
+#include "browsers/win32_user_folders.h"
 #include "repair/refresh_default_font.h"
 #include "about/frm_about.h"
 #include "fonts/win32_enumerate_bengali_families.h"
@@ -130,18 +132,20 @@ bool frmMain::CreateControls(HINSTANCE instance) {
     chkFS_ = add(Picture1_, WC_BUTTONW, L" Enable Font Smoothing", BS_AUTOCHECKBOX | WS_TABSTOP, 0, ControlId::chkFS);
     chkIE_ = add(Picture1_, WC_BUTTONW, L" Set as IE Default for Bengali", BS_AUTOCHECKBOX | WS_TABSTOP, 0,
                  ControlId::chkIE);
+    chkBrowsers_ = add(Picture1_, WC_BUTTONW, L" Set in Edge, Chrome and Firefox", BS_AUTOCHECKBOX | WS_TABSTOP, 0,
+                       ControlId::chkBrowsers);
     cmdFix_ = add(Picture1_, WC_BUTTONW, L"&Fix It", BS_PUSHBUTTON | WS_TABSTOP, 0, ControlId::cmdFix);
     cmdDef_ = add(Picture1_, WC_BUTTONW, L"&Restore", BS_PUSHBUTTON | WS_TABSTOP, 0, ControlId::cmdDef);
     Command1_ = add(Picture1_, WC_BUTTONW, L"&About", BS_PUSHBUTTON | WS_TABSTOP, 0, ControlId::Command1);
-    for (HWND control : {lblDefFont_, Frame1_, lblFont_, comFont_, Picture1_, chkFS_, chkIE_, cmdFix_, cmdDef_,
-                         Command1_}) {
+    for (HWND control : {lblDefFont_, Frame1_, lblFont_, comFont_, Picture1_, chkFS_, chkIE_, chkBrowsers_, cmdFix_,
+                         cmdDef_, Command1_}) {
         if (!control) return false;
     }
 
     SetWindowTextW(comFont_, std::wstring(kFontChoicePlaceholder).c_str());
     SendMessageW(chkFS_, BM_SETCHECK, BST_CHECKED, 0);
 
-    tabOrder_ = {cmdFix_, Command1_, chkFS_, comFont_, cmdDef_, chkIE_};
+    tabOrder_ = {cmdFix_, Command1_, chkFS_, comFont_, cmdDef_, chkIE_, chkBrowsers_};
 
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, main, nullptr, instance,
@@ -153,6 +157,8 @@ bool frmMain::CreateControls(HINSTANCE instance) {
         AddTooltip(comboInfo.hwndItem, L"Choose a Font from the list");
     AddTooltip(chkFS_, L"Activate Microsoft ClearType");
     AddTooltip(chkIE_, L"Also set it as default font of Internet Explorer for Bengali locale");
+    AddTooltip(chkBrowsers_,
+               L"Also set it as the Bengali font of this user's Edge, Chrome and Firefox (close them first)");
     AddTooltip(cmdDef_, L"Restore Vrinda as Default");
     return true;
 }
@@ -162,8 +168,8 @@ void frmMain::LayOut(int dpi, const RECT* suggested) {
 
     // The controls take the new font before the old one is deleted.
     unique_hfont font = CreateTrebuchetFont(kMainFontHundredthsOfPoint, dpi);
-    const std::array<HWND, 10> controls{lblDefFont_, Frame1_, lblFont_, comFont_, Picture1_,
-                                        chkFS_,      chkIE_,  cmdFix_,  cmdDef_,  Command1_};
+    const std::array<HWND, 11> controls{lblDefFont_, Frame1_, lblFont_, comFont_, Picture1_, chkFS_,
+                                        chkIE_,      chkBrowsers_, cmdFix_, cmdDef_, Command1_};
     for (HWND control : controls) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     font_ = std::move(font);
     previewFonts_.Clear();
@@ -288,6 +294,8 @@ bool frmMain::SmoothingTicked() const { return SendMessageW(chkFS_, BM_GETCHECK,
 
 bool frmMain::InternetExplorerTicked() const { return SendMessageW(chkIE_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
+bool frmMain::BrowsersTicked() const { return SendMessageW(chkBrowsers_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
 void frmMain::SetDefaultFontCaption(std::wstring_view caption) {
     SetWindowTextW(lblDefFont_, std::wstring(caption).c_str());
 }
@@ -312,7 +320,8 @@ void frmMain::RunRepair(void (*operation)(MainWindowControls&, RepairServices)) 
     Win32FontFiles files;
     Win32FontCatalog fonts;
     mRestart::ShellRestartPrompt restart(hwnd());
-    operation(*this, {registry_, files, fonts, prompts, restart, ReadWindowsVersion()});
+    Win32ProfileFiles profiles;
+    operation(*this, {registry_, files, fonts, prompts, restart, ReadWindowsVersion(), profiles, {ReadCurrentUserFolders()}});
 }
 
 void frmMain::InstallIcon() { mMain::SetWindowIcon(hwnd(), L"APPICON", true); }
@@ -335,9 +344,10 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexc
             switch (LOWORD(wParam)) {
             case ControlId::cmdFix:
                 RunRepair([](MainWindowControls& controls, RepairServices services) {
-                    Win32FontDrawing drawing;
-                    FixDefaultFont(controls, services,
-                                   MeasureInterfaceFamily(drawing, services.registry, services.fonts, services.version));
+                    FixDefaultFont(controls, services, [&] {
+                        Win32FontDrawing drawing;
+                        return MeasureInterfaceFamily(drawing, services.registry, services.fonts, services.version);
+                    });
                 });
                 return 0;
             case ControlId::cmdDef:

@@ -37,6 +37,7 @@ public:
     std::wstring FontChoiceText() const override;
     bool SmoothingTicked() const override;
     bool InternetExplorerTicked() const override;
+    bool BrowsersTicked() const override;
     void SetDefaultFontCaption(std::wstring_view caption) override;
     void FocusFontChoice() override;
 
@@ -78,13 +79,14 @@ private:
     HWND Picture1_ = nullptr;
     HWND chkFS_ = nullptr;
     HWND chkIE_ = nullptr;
+    HWND chkBrowsers_ = nullptr;
     HWND cmdFix_ = nullptr;
     HWND cmdDef_ = nullptr;
     HWND Command1_ = nullptr;
     HWND tooltip_ = nullptr;
     HWND lastFocus_ = nullptr;
     // The controls Tab visits, in order; labels, frame and panel take no focus.
-    std::array<HWND, 6> tabOrder_{};
+    std::array<HWND, 7> tabOrder_{};
     SingleInstance instance_;
     Win32Registry registry_;
 };

@@ -13,25 +13,29 @@ struct TwipsPlace {
     std::int32_t left, top, width, height;
 };
 
+// chkBrowsers takes one row of the panel, as far below chkIE as chkIE is
+// below chkFS; the buttons, the panel, the frame and the window grow by it.
+constexpr std::int32_t kCheckBoxRow = 320;
 constexpr std::int32_t kClientWidth = 3420;
-constexpr std::int32_t kClientHeight = 3045;
+constexpr std::int32_t kClientHeight = 3045 + kCheckBoxRow;
 constexpr std::int32_t kListItemHeight = 360;
 constexpr std::int32_t kComboListRoom = 12 * kListItemHeight;
 constexpr std::int32_t kSampleEmHeight = 225;  // 11.25 pt
 constexpr std::int32_t kListItemPadding = 45;
 
 using namespace ControlId;
-constexpr std::array<TwipsPlace, 10> kControls{{
+constexpr std::array<TwipsPlace, 11> kControls{{
     {lblDefFont, 0, 120, 120, 3135, 255},
-    {Frame1, 0, 90, 480, 3240, 2460},
+    {Frame1, 0, 90, 480, 3240, 2460 + kCheckBoxRow},
     {lblFont, Frame1, 225, 315, 2670, 330},
     {comFont, Frame1, 120, 675, 3015, 390},
-    {Picture1, Frame1, 120, 1080, 3045, 1335},
+    {Picture1, Frame1, 120, 1080, 3045, 1335 + kCheckBoxRow},
     {chkFS, Picture1, 120, 80, 2895, 270},
     {chkIE, Picture1, 120, 400, 2895, 270},
-    {cmdFix, Picture1, 120, 840, 885, 420},
-    {cmdDef, Picture1, 1080, 840, 915, 420},
-    {Command1, Picture1, 2040, 840, 885, 420},
+    {chkBrowsers, Picture1, 120, 400 + kCheckBoxRow, 2895, 270},
+    {cmdFix, Picture1, 120, 840 + kCheckBoxRow, 885, 420},
+    {cmdDef, Picture1, 1080, 840 + kCheckBoxRow, 915, 420},
+    {Command1, Picture1, 2040, 840 + kCheckBoxRow, 885, 420},
 }};
 
 }  // namespace

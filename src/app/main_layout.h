@@ -20,7 +20,7 @@ struct MainLayout {
     std::int32_t clientWidth = 0;
     std::int32_t clientHeight = 0;
     // In containment order: every container comes before what it holds.
-    std::array<MainControlPlace, 10> controls{};
+    std::array<MainControlPlace, 11> controls{};
     // comFont with its list dropped: room for a dozen entries below the
     // closed combo, whose own height is controls' entry.
     std::int32_t comboDroppedHeight = 0;

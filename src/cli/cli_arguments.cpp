@@ -25,10 +25,10 @@ struct CommandSpec {
 const std::vector<CommandSpec>& Commands() {
     static const std::vector<CommandSpec> commands = {
         {L"list", CliCommand::List, {}, {L"--json", L"--all"}},
-        {L"status", CliCommand::Status, {}, {L"--json", L"--expect"}},
+        {L"status", CliCommand::Status, {}, {L"--json", L"--expect", L"--browsers", L"--all-users"}},
         {L"fix", CliCommand::Fix, L"the name of a font face",
-         {L"--ie", L"--smoothing", L"--force", L"--dry-run", L"--link"}},
-        {L"restore", CliCommand::Restore, {}, {L"--ie", L"--reinstall-vrinda", L"--dry-run"}},
+         {L"--ie", L"--smoothing", L"--force", L"--dry-run", L"--link", L"--browsers", L"--all-users"}},
+        {L"restore", CliCommand::Restore, {}, {L"--ie", L"--reinstall-vrinda", L"--dry-run", L"--all-users"}},
         {L"export", CliCommand::Export, L"the .reg file to write", {}},
     };
     return commands;
@@ -43,6 +43,8 @@ void SetOption(CliArguments& arguments, std::wstring_view option) {
     if (option == L"--reinstall-vrinda") arguments.reinstallVrinda = true;
     if (option == L"--link") arguments.link = true;
     if (option == L"--all") arguments.all = true;
+    if (option == L"--browsers") arguments.browsers = true;
+    if (option == L"--all-users") arguments.allUsers = true;
 }
 
 ParsedArguments Refused(std::wstring reason) { return {std::nullopt, std::move(reason)}; }
@@ -89,7 +91,9 @@ ParsedArguments ParseCliArguments(std::span<const std::wstring> arguments) {
         if (std::find(known->options.begin(), known->options.end(), option) == known->options.end())
             return Refused(L"unknown option \u201C" + argument + L"\u201D for " + std::wstring(known->name));
         if (option == L"--expect") {
-            if (++it == rest.end() || TrimBlanks(*it).empty()) return Refused(L"--expect needs the name of a font face");
+            // A face that starts with "--" is an option forgotten its face, not a font's name.
+            if (++it == rest.end() || TrimBlanks(*it).empty() || TrimBlanks(*it).starts_with(L"--"))
+                return Refused(L"--expect needs the name of a font face");
             parsed.expected = TrimBlanks(*it);
             continue;
         }

@@ -19,6 +19,8 @@ struct CliArguments {
     bool reinstallVrinda = false;  // Restore copies backups back
     bool link = false;             // fix: also link the face into the interface fonts
     bool all = false;              // list: every family with Bengali letters
+    bool browsers = false;         // fix: also the browsers' Bengali fonts; status --expect: also required there
+    bool allUsers = false;         // every person's browser profiles on the machine, not only this user's
     std::optional<std::wstring> expected;  // status --expect: the face every reachable path must show
 };
 

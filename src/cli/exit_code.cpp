@@ -11,6 +11,7 @@ bool IsProtectedFile(const std::wstring& path, const std::vector<VrindaFace>& fa
 }
 
 bool ExpectedRefusal(const plan::Action& action, const std::vector<VrindaFace>& faces) {
+    if (std::holds_alternative<plan::EditBrowserFonts>(action)) return true;
     if (const auto* move = std::get_if<plan::MoveFile>(&action)) return IsProtectedFile(move->from, faces);
     if (const auto* remove = std::get_if<plan::DeleteFile>(&action)) return IsProtectedFile(remove->path, faces);
     return false;
@@ -32,5 +33,16 @@ std::optional<std::size_t> FindFailingStep(const plan::Plan& steps, const Applie
 
 ExitCode MapExitCode(const AppliedPlan& applied, std::optional<std::size_t> failing) {
     if (failing || applied.stopped) return ExitCode::Failed;
+    const auto& left = applied.profilesLeftAlone;
+    const auto open = [](const ProfileLeftAlone& each) { return each.problem == plan::ProfileProblem::Open; };
+    if (!std::all_of(left.begin(), left.end(), open)) return ExitCode::Failed;
+    if (!left.empty()) return ExitCode::BrowserOpen;
     return applied.Changed() ? ExitCode::RestartNeeded : ExitCode::Done;
+}
+
+ExitCode MapExpectCode(const ExpectFindings& findings) {
+    if (findings.allShown && !findings.browsersShort) return ExitCode::Done;
+    if (findings.unanswered) return ExitCode::NotMeasured;
+    if (findings.browsersShort) return ExitCode::Failed;
+    return findings.fixWaiting ? ExitCode::RestartNeeded : ExitCode::Failed;
 }

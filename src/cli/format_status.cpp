@@ -1,5 +1,6 @@
 #include "cli/format_status.h"
 
+#include "cli/format_browser_fonts.h"
 #include "cli/format_drawn_with.h"
 #include "cli/json_writer.h"
 #include "common/identity.h"
@@ -11,12 +12,18 @@ std::wstring NameState(DefaultFontState state) {
     case DefaultFontState::Vrinda: return L"vrinda";
     case DefaultFontState::Substituted: return L"substituted";
     case DefaultFontState::Inactive: return L"inactive";
+    case DefaultFontState::Unknown: return L"unknown";
     }
     return {};
 }
 
-std::wstring FindDefaultFace(const SystemStatus& status) {
-    return ClassifyDefaultFont(status) == DefaultFontState::Substituted ? *status.substitute : L"Vrinda";
+// Nothing when the substitute cannot be read, and so which face it names is not known.
+std::optional<std::wstring> FindDefaultFace(const SystemStatus& status) {
+    switch (ClassifyDefaultFont(status)) {
+    case DefaultFontState::Substituted: return *status.substitute;
+    case DefaultFontState::Unknown: return std::nullopt;
+    default: return L"Vrinda";
+    }
 }
 
 std::wstring DescribeRegistration(const VrindaFace& face) {
@@ -59,6 +66,10 @@ std::wstring ExplainDefaultFont(const SystemStatus& status) {
         text = *status.substitute + L" is set in place of Vrinda, but a Vrinda face is still registered, so "
                                     L"Windows keeps drawing with Vrinda.";
         break;
+    case DefaultFontState::Unknown:
+        text = L"FontSubstitutes\\Vrinda cannot be read, so which face the text that asks for Vrinda gets is not "
+               L"known.";
+        return text;
     }
     if (ClassifyDefaultFont(status) != DefaultFontState::Vrinda && status.version.FallsBackPastVrinda())
         text += L" On this Windows only programs that ask for Vrinda by name use it; the interface draws Bengali "
@@ -67,9 +78,10 @@ std::wstring ExplainDefaultFont(const SystemStatus& status) {
 }
 
 std::wstring FormatStatusText(const SystemStatus& status) {
-    std::wstring text = L"Default Bengali font: " + FindDefaultFace(status) + L"\n";
-    text += status.substitute ? L"  FontSubstitutes\\Vrinda = \"" + *status.substitute + L"\"\n"
-                              : L"  FontSubstitutes\\Vrinda is not set\n";
+    std::wstring text = L"Default Bengali font: " + FindDefaultFace(status).value_or(L"cannot be read") + L"\n";
+    text += status.substitute           ? L"  FontSubstitutes\\Vrinda = \"" + *status.substitute + L"\"\n"
+            : status.substituteUnreadable ? L"  FontSubstitutes\\Vrinda cannot be read\n"
+                                          : L"  FontSubstitutes\\Vrinda is not set\n";
     text += L"  " + ExplainDefaultFont(status) + L"\n";
     text += L"Vrinda faces:\n";
     for (const VrindaFace& face : status.faces) {
@@ -87,6 +99,7 @@ std::wstring FormatStatusText(const SystemStatus& status) {
                                                                     : L"yes, not elevated") +
             L"\n";
     text += FormatDrawnWithText(status.drawn);
+    text += FormatBrowserFontsText(status.browsers);
     return text;
 }
 
@@ -96,9 +109,12 @@ std::wstring FormatStatusJson(const SystemStatus& status) {
     json.Key(L"program").String(L"glyphor-cli");
     json.Key(L"version").String(GLYPHOR_VERSION);
     json.Key(L"default").BeginObject();
-    json.Key(L"face").String(FindDefaultFace(status));
+    const std::optional<std::wstring> defaultFace = FindDefaultFace(status);
+    json.Key(L"face");
+    defaultFace ? json.String(*defaultFace) : json.Null();
     json.Key(L"substitute");
     status.substitute ? json.String(*status.substitute) : json.Null();
+    json.Key(L"substituteReadable").Bool(!status.substituteUnreadable);
     json.Key(L"state").String(NameState(ClassifyDefaultFont(status)));
     json.Key(L"meaning").String(ExplainDefaultFont(status));
     json.EndObject();
@@ -142,6 +158,8 @@ std::wstring FormatStatusJson(const SystemStatus& status) {
     json.Key(L"elevated").Bool(status.elevated);
     json.Key(L"drawnWith");
     WriteDrawnWithJson(json, status.drawn);
+    json.Key(L"browsers");
+    WriteBrowserFontsJson(json, status.browsers);
     json.EndObject();
     return json.Text();
 }

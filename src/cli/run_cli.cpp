@@ -10,6 +10,7 @@
 #include "cli/console_system.h"
 #include "cli/exit_code.h"
 #include "cli/export_rows.h"
+#include "cli/format_browser_fonts.h"
 #include "cli/format_status.h"
 #include "cli/json_writer.h"
 #include "cli/plan_answers.h"
@@ -17,6 +18,7 @@
 #include "cli/system_status.h"
 #include "cli/text_encoding.h"
 #include "common/identity.h"
+#include "common/text.h"
 #include "repair/apply_plan.h"
 #include "repair/fix_default_font.h"
 #include "repair/render_plan.h"
@@ -27,6 +29,10 @@
 namespace {
 
 int Code(ExitCode code) { return static_cast<int>(code); }
+
+std::wstring DescribePath(PathMissing::Path path) {
+    return path == PathMissing::Path::InterfaceText ? L"interface text" : L"text that asks for Vrinda";
+}
 
 class CliRun {
 public:
@@ -69,11 +75,31 @@ public:
         SystemStatus status = ObserveStatus(s_.registry, s_.files, s_.version, s_.system.IsAdministrator(),
                                             s_.system.IsElevatedAdministrator());
         status.drawn = ProbeDrawnFonts(s_.drawing, s_.registry, s_.fonts, s_.version);
+        status.browsers = ObserveBrowserProfiles(s_.profiles, s_.registry, Users(), ProfileReading::Fonts);
         Out(a_.json ? FormatStatusJson(status) : FormatStatusText(status));
         if (!a_.expected) return Code(ExitCode::Done);
-        const std::vector<std::wstring> missing = FindPathsMissing(status.drawn, *a_.expected, s_.version);
-        for (const std::wstring& path : missing) Error(L"Not " + *a_.expected + L": " + path + L".\n");
-        return Code(missing.empty() ? ExitCode::Done : ExitCode::Failed);
+        const std::wstring& face = *a_.expected;
+        ExpectFindings findings;
+        const std::vector<PathMissing> missing = FindPathsMissing(status.drawn, face, s_.version);
+        for (const PathMissing& path : missing) {
+            Error(L"Not " + face + L": " + DescribePath(path.path) + L" shows " +
+                  (path.shown ? *path.shown : L"no family Windows could name") + L".\n");
+            findings.unanswered = findings.unanswered || !path.shown;
+        }
+        findings.allShown = missing.empty();
+        if (a_.browsers) {
+            for (const ObservedProfile& seen : status.browsers) {
+                if (NamesFace(seen, face, FaceMatch::IgnoringCase)) continue;
+                Error(L"Not " + face + L": " + NameProfile(seen.profile) + L".\n");
+                findings.browsersShort = true;
+            }
+        }
+        findings.fixWaiting = ClassifyDefaultFont(status) == DefaultFontState::Substituted &&
+                              EqualNoCase(TrimBlanks(*status.substitute), TrimBlanks(face));
+        if (findings.unanswered) Error(L"Glyphor could not measure what draws Bengali, so it cannot tell.\n");
+        else if (findings.fixWaiting && !findings.allShown && !findings.browsersShort)
+            Error(L"The fix for " + face + L" is in place and shows once Windows has restarted.\n");
+        return Code(MapExpectCode(findings));
     }
 
     int Export() {
@@ -107,22 +133,22 @@ public:
 
         ConsolePrompts prompts(s_.out);
         RecordedRestart restart;
-        const RepairServices services{s_.registry, s_.files, s_.fonts, prompts, restart, s_.version};
+        const RepairServices services{s_.registry, s_.files, s_.fonts, prompts, restart, s_.version, s_.profiles, Users()};
         ConsoleQuestions questions(prompts, a_.reinstallVrinda);
         std::optional<RepairRun> run;
         if (a_.command == CliCommand::Fix) {
             // What the window shows in lblDefFont after a fix, at the same point of the run.
-            const FrontEnd front{questions, [&] { Out(DefaultFontCaption(s_.registry) + L"\n"); }, !a_.dryRun};
+            const FrontEnd front{questions, [&] { Out(DefaultFontCaption(s_.registry) + L"\n"); }, !a_.dryRun, true};
             prompts.AnswerEveryQuestion(a_.force ? ConsoleAnswer{true, L"--force was given"}
                                                  : ConsoleAnswer{false, L"give --force to go ahead all the same"});
-            run = RunFix(services, {a_.face, a_.internetExplorer, a_.smoothing, a_.link}, front,
-                         MeasureInterfaceFamily(s_.drawing, s_.registry, s_.fonts, s_.version));
+            run = RunFix(services, {a_.face, a_.internetExplorer, a_.smoothing, a_.link, a_.browsers}, front,
+                         [&] { return MeasureInterfaceFamily(s_.drawing, s_.registry, s_.fonts, s_.version); });
             if (!run) {
                 Error(L"Nothing was changed.\n");
                 return Code(ExitCode::Failed);
             }
         } else {
-            run = RunRestore(services, {a_.internetExplorer}, {questions, {}, !a_.dryRun});
+            run = RunRestore(services, {a_.internetExplorer}, {questions, {}, !a_.dryRun, true});
         }
         const plan::Plan& steps = run->steps;
 
@@ -138,10 +164,15 @@ public:
         const AppliedPlan& applied = run->applied;
         const auto failing = FindFailingStep(steps, applied, run->faces);
         const ExitCode code = MapExitCode(applied, failing);
-        if (code == ExitCode::Failed) {
+        if (code == ExitCode::Failed && !failing && !applied.stopped) {
+            // Only browser profiles were left alone: the outcome's warning has named each.
+        } else if (code == ExitCode::Failed) {
             const std::wstring what = failing ? DescribeStep(steps[*failing].action) : L"an unnamed step";
             Error(L"Error: failed at step " + std::to_wstring(failing.value_or(0) + 1) + L" of " +
                   std::to_wstring(steps.size()) + L": " + what + L"\n");
+        } else if (code == ExitCode::BrowserOpen) {
+            // The outcome's warning has named each browser that was open.
+            if (applied.Changed()) Out(restart.text + L"Restart Windows to apply the change.\n");
         } else if (code == ExitCode::RestartNeeded) {
             Out(restart.text + L"Restart Windows to apply the change.\n");
         } else {
@@ -151,6 +182,7 @@ public:
     }
 
 private:
+    std::vector<UserFolders> Users() const { return a_.allUsers ? s_.allUsers : std::vector<UserFolders>{s_.currentUser}; }
     void Out(const std::wstring& text) { s_.out.Write(ConsoleStream::Out, text); }
     void Error(const std::wstring& text) { s_.out.Write(ConsoleStream::Error, text); }
 

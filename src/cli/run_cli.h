@@ -3,6 +3,9 @@
 #include <span>
 #include <string>
 
+#include <vector>
+
+#include "browsers/find_browser_profiles.h"
 #include "common/windows_version.h"
 
 class ConsoleOutput;
@@ -10,6 +13,7 @@ class ConsoleSystem;
 class FontCatalog;
 class FontDrawing;
 class FontFiles;
+class ProfileFiles;
 class Registry;
 
 // Everything a console run reads, changes and prints through.
@@ -21,6 +25,9 @@ struct CliServices {
     ConsoleOutput& out;
     FontDrawing& drawing;
     WindowsVersion version;
+    ProfileFiles& profiles;
+    UserFolders currentUser;
+    std::vector<UserFolders> allUsers;  // every person's, for --all-users
 };
 
 // Carries out one command line (the arguments after the program's name) and

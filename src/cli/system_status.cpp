@@ -13,8 +13,9 @@ SystemStatus ObserveStatus(Registry& registry, FontFiles& files, const WindowsVe
                            bool elevated) {
     using SubstituteSettings::kSubstitute;
     SystemStatus status;
-    if (const auto value = registry.Query(kSubstitute.root, kSubstitute.path, kSubstitute.name))
-        status.substitute = mRegistry::QueryValueText(*value);
+    const QueriedValue value = registry.Query(kSubstitute.root, kSubstitute.path, kSubstitute.name);
+    if (value) status.substitute = mRegistry::QueryValueText(*value);
+    status.substituteUnreadable = value.unreadable;
     status.faces = FindVrindaFaces(registry, files);
     for (const std::wstring_view face : kInterfaceFaces) {
         FaceLinks links;
@@ -32,6 +33,7 @@ SystemStatus ObserveStatus(Registry& registry, FontFiles& files, const WindowsVe
 }
 
 DefaultFontState ClassifyDefaultFont(const SystemStatus& status) {
+    if (status.substituteUnreadable) return DefaultFontState::Unknown;
     if (!status.substitute || status.substitute->empty() || EqualNoCase(*status.substitute, L"Vrinda")) return DefaultFontState::Vrinda;
     return std::any_of(status.faces.begin(), status.faces.end(), IsInService) ? DefaultFontState::Inactive
                                                                               : DefaultFontState::Substituted;

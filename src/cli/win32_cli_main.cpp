@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "browsers/win32_profile_files.h"
+#include "browsers/win32_user_folders.h"
 #include "cli/run_cli.h"
 #include "cli/win32_console_output.h"
 #include "cli/win32_console_system.h"
@@ -23,5 +25,7 @@ int wmain(int argc, wchar_t** argv) {
     Win32ConsoleSystem system;
     Win32ConsoleOutput out;
     Win32FontDrawing drawing;
-    return RunCli(arguments, {registry, files, fonts, system, out, drawing, ReadWindowsVersion()});
+    Win32ProfileFiles profiles;
+    return RunCli(arguments, {registry, files, fonts, system, out, drawing, ReadWindowsVersion(), profiles,
+                              ReadCurrentUserFolders(), ReadAllUserFolders(registry)});
 }

@@ -12,6 +12,7 @@ public:
     virtual std::wstring FontChoiceText() const = 0;
     virtual bool SmoothingTicked() const = 0;          // chkFS
     virtual bool InternetExplorerTicked() const = 0;   // chkIE
+    virtual bool BrowsersTicked() const = 0;           // chkBrowsers
     virtual void SetDefaultFontCaption(std::wstring_view caption) = 0;  // lblDefFont
     virtual void FocusFontChoice() = 0;
 };

@@ -15,6 +15,10 @@ bool HoldsControlCharacter(std::wstring_view text);
 // folder before it.
 bool IsAbsolutePath(std::wstring_view path);
 
+// A UTF-16 surrogate without its partner: no encoder passes one through,
+// so text holding one comes back as another.
+bool HoldsUnpairedSurrogate(std::wstring_view text);
+
 // The last part of a path: what follows its last backslash or slash.
 std::wstring_view BareFileName(std::wstring_view path);
 

@@ -58,4 +58,7 @@ public:
 
     // The names of the key's values; empty when the key is missing.
     virtual std::vector<std::wstring> ValueNames(RegistryRoot root, std::wstring_view path) = 0;
+
+    // The names of the key's subkeys; empty when the key is missing.
+    virtual std::vector<std::wstring> SubkeyNames(RegistryRoot root, std::wstring_view path) = 0;
 };

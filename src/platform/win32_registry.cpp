@@ -88,3 +88,20 @@ std::vector<std::wstring> Win32Registry::ValueNames(RegistryRoot root, std::wstr
     }
     return names;
 }
+
+std::vector<std::wstring> Win32Registry::SubkeyNames(RegistryRoot root, std::wstring_view path) {
+    std::vector<std::wstring> names;
+    const std::wstring keyPath(path);
+    unique_hkey key;
+    if (RegOpenKeyExW(PredefinedKey(root), keyPath.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, key.put()) != ERROR_SUCCESS)
+        return names;
+    // A key name has at most 255 characters.
+    std::wstring name(256, L'\0');
+    for (DWORD index = 0;; ++index) {
+        DWORD length = static_cast<DWORD>(name.size());
+        if (RegEnumKeyExW(key.get(), index, name.data(), &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        names.emplace_back(name.data(), length);
+    }
+    return names;
+}

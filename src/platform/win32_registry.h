@@ -10,4 +10,5 @@ public:
              const RegistryValue& value) override;
     bool Delete(RegistryRoot root, std::wstring_view path, std::wstring_view name) override;
     std::vector<std::wstring> ValueNames(RegistryRoot root, std::wstring_view path) override;
+    std::vector<std::wstring> SubkeyNames(RegistryRoot root, std::wstring_view path) override;
 };

@@ -121,14 +121,14 @@ std::wstring MeasureInterfaceFamily(FontDrawing& drawing, Registry& registry, Fo
     return ProbeDrawnFonts(drawing, registry, fonts, version).InterfaceText().family.value_or(L"");
 }
 
-std::vector<std::wstring> FindPathsMissing(const DrawnWith& drawn, std::wstring_view face, const WindowsVersion& version) {
-    std::vector<std::wstring> missing;
-    const auto check = [&](std::wstring_view path, const DrawnFont& font) {
+std::vector<PathMissing> FindPathsMissing(const DrawnWith& drawn, std::wstring_view face, const WindowsVersion& version) {
+    std::vector<PathMissing> missing;
+    const auto check = [&](PathMissing::Path path, const DrawnFont& font) {
         if (font.family && SameFace(*font.family, face)) return;
-        missing.push_back(std::wstring(path) + L" shows " + (font.family ? *font.family : L"no family Windows could name"));
+        missing.push_back({path, font.family});
     };
-    if (!version.FallsBackPastVrinda()) check(L"interface text", drawn.InterfaceText());
-    check(L"text that asks for Vrinda", drawn.vrinda);
+    if (!version.FallsBackPastVrinda()) check(PathMissing::Path::InterfaceText, drawn.InterfaceText());
+    check(PathMissing::Path::VrindaText, drawn.vrinda);
     return missing;
 }
 

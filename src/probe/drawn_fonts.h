@@ -61,11 +61,19 @@ DrawnWith ProbeDrawnFonts(FontDrawing& drawing, Registry& registry, FontCatalog&
 std::wstring MeasureInterfaceFamily(FontDrawing& drawing, Registry& registry, FontCatalog& fonts,
                                     const WindowsVersion& version);
 
+// A path a fix reaches that did not draw Bengali with the face asked for.
+struct PathMissing {
+    enum class Path { InterfaceText, VrindaText } path;
+    std::optional<std::wstring> shown;  // the family it drew with; nothing when no answer could be had
+
+    bool operator==(const PathMissing&) const = default;
+};
+
 // The paths a fix reaches on this Windows that do not draw Bengali with
-// `face`, each as "PATH shows FAMILY"; empty when all of them do. Up to
-// Windows 7 Uniscribe falls back to Vrinda, so interface text counts with
-// text that asks for Vrinda; from Windows 8 on, only the latter.
-std::vector<std::wstring> FindPathsMissing(const DrawnWith& drawn, std::wstring_view face, const WindowsVersion& version);
+// `face`; empty when all of them do. Up to Windows 7 Uniscribe falls back
+// to Vrinda, so interface text counts with text that asks for Vrinda; from
+// Windows 8 on, only the latter.
+std::vector<PathMissing> FindPathsMissing(const DrawnWith& drawn, std::wstring_view face, const WindowsVersion& version);
 
 // "face", "substitute", "fallback", "link" or "unknown".
 std::wstring_view NameVia(DrawnVia via);

@@ -8,6 +8,7 @@
 #include "common/restart_prompt.h"
 #include "platform/registry_access.h"
 #include "repair/describe_outcome.h"
+#include "repair/edit_browser_fonts.h"
 #include "repair/plan_questions.h"
 #include "repair/substitute_settings.h"
 
@@ -98,9 +99,22 @@ struct Applier {
                                   .empty();
             after.push_back(now);
         }
-        const std::wstring text = DescribeOutcome(step, after);
+        std::wstring text = DescribeOutcome(step, after);
+        const std::wstring profiles = DescribeProfilesLeftAlone(applied.profilesLeftAlone,
+                                                                step.of == ReportOutcome::Of::Removal, targets.console);
+        if (!profiles.empty()) text += (text.empty() ? L"" : L"\r\n\r\n") + profiles;
         if (!text.empty()) targets.prompts.ShowMessage(text, kProgramTitle, MessageIcon::Warning);
         return StepResult::Done;
+    }
+    StepResult Run(const EditBrowserFonts& step) {
+        const ProfileEditOutcome outcome = EditBrowserProfile(targets.profiles, step);
+        switch (outcome.result) {
+        case ProfileEditOutcome::Result::Done: return StepResult::Done;
+        case ProfileEditOutcome::Result::Unchanged: return StepResult::Unchanged;
+        case ProfileEditOutcome::Result::LeftAlone: break;
+        }
+        applied.profilesLeftAlone.push_back({step.profile, outcome.problem});
+        return StepResult::Failed;
     }
     StepResult Run(const OfferRestart& step) {
         applied.restartOffered = true;

@@ -1,13 +1,14 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
+#include "repair/describe_profiles_left_alone.h"
 #include "repair/plan.h"
-
-#include <functional>
 
 class FontFiles;
 class PlanQuestions;
+class ProfileFiles;
 class Prompts;
 class Registry;
 class RestartPrompt;
@@ -19,9 +20,12 @@ struct PlanTargets {
     Prompts& prompts;
     PlanQuestions& questions;
     RestartPrompt& restart;
+    ProfileFiles& profiles;
     // Runs once the plan's changes are made, just before it checks what was
     // done: where the window shows the new default font.
     std::function<void()> changesMade = {};
+    // The console's words for what the user is to do, where the window's name its buttons.
+    bool console = false;
 };
 
 enum class StepResult {
@@ -35,6 +39,7 @@ struct AppliedPlan {
     std::vector<StepResult> results;  // one for each step
     bool stopped = false;             // a step's failure ended the plan
     bool restartOffered = false;
+    std::vector<ProfileLeftAlone> profilesLeftAlone;  // in the order of their steps
 
     // Something on the system was changed, so a restart is needed to apply it.
     bool Changed() const;
@@ -43,5 +48,6 @@ struct AppliedPlan {
 };
 
 // Runs the steps in order. A failed step is passed over, except a SetValue
-// with a failure text: that text is shown and the plan ends there.
+// with a failure text: that text is shown and the plan ends there. A browser
+// profile left alone fails its step and is named in the outcome's box.
 AppliedPlan ApplyPlan(const plan::Plan& steps, PlanTargets targets);

@@ -37,12 +37,24 @@ std::wstring ListedLetters(std::u16string_view letters) {
     return text + (letters.size() == 1 ? L" is missing" : L" are missing");
 }
 
-// From Windows 8 on Uniscribe falls back past Vrinda, which no substitute changes.
+// From Windows 8 on Windows' own text may fall back past Vrinda, which no
+// substitute changes. Only what was measured is said, and nothing of what
+// Windows will draw after the restart.
 std::wstring DescribeReach(std::wstring_view face, std::wstring_view interfaceFamily, bool linked) {
-    const std::wstring family = interfaceFamily.empty() ? L"Windows' own Bengali font" : std::wstring(interfaceFamily);
-    std::wstring text = L"On this version of Windows, its own menus and dialogs keep drawing Bengali with " + family +
-                        L", as Glyphor measured before the change. " + std::wstring(face) +
-                        L" reaches the text that asks for Vrinda: documents, web pages and programs that name it.";
+    std::wstring text;
+    if (interfaceFamily.empty()) {
+        text = L"Glyphor could not measure which font Windows' own menus and dialogs drew Bengali with before the "
+               L"change.";
+    } else {
+        const std::wstring family(interfaceFamily);
+        text = L"Before the change, Windows' own menus and dialogs drew Bengali with " + family +
+               L", as Glyphor measured. " +
+               (EqualNoCase(TrimBlanks(family), L"Vrinda")
+                    ? L"That is Vrinda, so the substitute reaches them after the restart."
+                    : family + L" is not Vrinda, so the substitute does not change it.");
+    }
+    text += L" The substitute names " + std::wstring(face) +
+            L" for the text that asks for Vrinda: documents, web pages and programs that name it.";
     if (linked) text += L" Whether the font link reaches Windows' own text is unproven.";
     return text + L" After the restart, glyphor-cli status shows what draws Bengali now.";
 }
@@ -88,12 +100,14 @@ FaceCheck CheckFaceChoice(std::wstring_view raw, FontCatalog& fonts, Prompts& pr
                : FaceCheck::Declined;
 }
 
-FixFacts ObserveFix(const RepairServices& services, std::wstring_view face) {
-    FixFacts facts{FindVrindaFaces(services.registry, services.files), services.version, {}, {}, {}, {}, {}};
+FixFacts ObserveFix(const RepairServices& services, const FixChoices& choices, ProfileReading reading) {
+    const std::wstring face = TrimBlanks(choices.raw);
+    FixFacts facts{FindVrindaFaces(services.registry, services.files), services.version, {}, {}, {}, {}, {}, {}};
     facts.links = ReadInterfaceLinks(services.registry, services.fonts);
     facts.chosenFile = FindRegisteredFile(services.registry, face);
     facts.earlierEntry = EarlierLinkEntry(services.registry);
     facts.rows = ObserveRows(services.registry);
+    if (choices.browsers) facts.profiles = ObserveBrowserProfiles(services.profiles, services.registry, services.users, reading);
     return facts;
 }
 
@@ -113,6 +127,11 @@ plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices) {
         steps.push_back(Write(facts, kFontSmoothing, mRegistry::TextValue(kSmoothingOn)));
         steps.push_back(Write(facts, kFontSmoothingType, mRegistry::DwordValue(kClearType)));
     }
+    for (const ObservedProfile& seen : facts.profiles) {
+        // One that names the face already is not opened, so that a browser open on it is no matter.
+        if (!NamesFace(seen, face, FaceMatch::Exactly))
+            steps.push_back({plan::EditBrowserFonts{seen.profile, face, seen.problem}});
+    }
     std::vector<std::wstring> notes;
     if (facts.version.FallsBackPastVrinda()) {
         // An earlier fix's link goes in any case: kept, it would outlive the substitute that Restore knows it by.
@@ -129,9 +148,10 @@ plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices) {
     return steps;
 }
 
-void FixDefaultFont(MainWindowControls& window, RepairServices services, std::wstring_view interfaceFamily) {
-    const FixChoices choices{window.FontChoiceText(), window.InternetExplorerTicked(), window.SmoothingTicked()};
+void FixDefaultFont(MainWindowControls& window, RepairServices services, const std::function<std::wstring()>& measure) {
+    const FixChoices choices{window.FontChoiceText(), window.InternetExplorerTicked(), window.SmoothingTicked(), false,
+                             window.BrowsersTicked()};
     AskingUser user(services.prompts);
     const auto shown = [&] { RefreshDefaultFont(services.registry, window); };
-    if (!RunFix(services, choices, {user, shown, true}, interfaceFamily)) window.FocusFontChoice();
+    if (!RunFix(services, choices, {user, shown, true}, measure)) window.FocusFontChoice();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/windows_version.h"
 #include "repair/font_links.h"
+#include "repair/observe_browser_profiles.h"
 #include "repair/plan.h"
 #include "repair/repair_services.h"
 #include "repair/vrinda_faces.h"
@@ -23,6 +25,7 @@ struct FixChoices {
     bool internetExplorer = false;
     bool smoothing = false;
     bool link = false;  // also link the face into the interface fonts, from Windows 8 on
+    bool browsers = false;  // chkBrowsers: also the Bengali font of the users' browsers
 };
 
 // The system as the fix finds it.
@@ -34,6 +37,7 @@ struct FixFacts {
     std::wstring earlierEntry;     // the link an earlier fix made, for the face it chose
     std::vector<plan::ObservedValue> rows;  // the substitute settings' rows as they stand
     std::wstring interfaceFamily;  // what draws Bengali interface text, measured before; empty when unknown
+    std::vector<ObservedProfile> profiles;  // the users' browser profiles, when the fix is to reach them
 };
 
 enum class FaceCheck {
@@ -46,10 +50,13 @@ enum class FaceCheck {
 // an installed family, or one without Bengali letters, is asked about.
 FaceCheck CheckFaceChoice(std::wstring_view raw, FontCatalog& fonts, Prompts& prompts);
 
-FixFacts ObserveFix(const RepairServices& services, std::wstring_view face);
+// `reading` is what is read of the browser profiles, when the fix is to reach them.
+FixFacts ObserveFix(const RepairServices& services, const FixChoices& choices,
+                    ProfileReading reading = ProfileReading::Fonts);
 
 // Every step of the fix for an accepted face, in order: Vrinda out of
-// service, the substitute and the rows the boxes ask for, from Windows 8 on
+// service, the substitute and the rows the boxes ask for, each browser
+// profile that does not name the face yet, from Windows 8 on
 // an earlier fix's link taken out and, when asked for, the face linked into
 // the interface fonts, lblDefFont, a word on anything that did not go as
 // announced (from Windows 8 on always, with what the fix reaches there), and
@@ -57,5 +64,6 @@ FixFacts ObserveFix(const RepairServices& services, std::wstring_view face);
 plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices);
 
 // cmdFix: checks the face in comFont and carries out its plan.
-// `interfaceFamily` is what draws Bengali interface text now, if known.
-void FixDefaultFont(MainWindowControls& window, RepairServices services, std::wstring_view interfaceFamily = {});
+// `measure` tells what draws Bengali interface text now (see RunFix).
+void FixDefaultFont(MainWindowControls& window, RepairServices services,
+                    const std::function<std::wstring()>& measure = {});

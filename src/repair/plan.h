@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "browsers/find_browser_profiles.h"
 #include "common/prompts.h"
 #include "platform/registry.h"
 #include "repair/vrinda_faces.h"
@@ -77,8 +78,29 @@ struct OfferRestart {
     std::wstring text;
 };
 
+// Why a browser profile's Bengali fonts were left as they were.
+enum class ProfileProblem {
+    None,
+    Open,        // its browser runs, and would write its own settings back at exit
+    Unreadable,  // the settings file could not be read, or is not what Glyphor can read
+    ReadOnly,
+    NotReplaced, // Windows did not let the new file take the old one's place
+    Gone,        // the profile's settings file is no longer there
+    Moved,       // a policy keeps the profiles where Glyphor cannot follow
+};
+
+// Names `face` as the profile's Bengali fonts, or with no face gives back
+// what an earlier fix took from them. The settings file is read, edited and
+// replaced when the step's turn comes; `seen` is how the profile stood when
+// planning.
+struct EditBrowserFonts {
+    BrowserProfile profile;
+    std::optional<std::wstring> face;
+    ProfileProblem seen = ProfileProblem::None;
+};
+
 using Action = std::variant<SetValue, DeleteValue, UnregisterFont, RegisterFont, BroadcastFontChange, MoveFile,
-                            CopyFile, DeleteFile, ShowMessage, AskYesNo, ReportOutcome, OfferRestart>;
+                            CopyFile, DeleteFile, ShowMessage, AskYesNo, ReportOutcome, OfferRestart, EditBrowserFonts>;
 
 // Conditions checked when the step's turn comes; all must hold.
 struct When {
@@ -124,7 +146,7 @@ inline bool IsChange(const Action& action) {
     return std::holds_alternative<SetValue>(action) || std::holds_alternative<DeleteValue>(action) ||
            std::holds_alternative<UnregisterFont>(action) || std::holds_alternative<RegisterFont>(action) ||
            std::holds_alternative<MoveFile>(action) || std::holds_alternative<CopyFile>(action) ||
-           std::holds_alternative<DeleteFile>(action);
+           std::holds_alternative<DeleteFile>(action) || std::holds_alternative<EditBrowserFonts>(action);
 }
 
 // A value as it stood when the plan was made; nothing when it was missing.

@@ -48,10 +48,12 @@ std::wstring ValueLine(const ValueRef& where, const std::optional<RegistryValue>
     if (!value) return line + L"-";
     if (value->type == RegistryType::String) {
         const std::wstring text = mRegistry::QueryValueText(*value);
-        // A text with a NUL inside would be cut short, and one with a line
-        // break would go on as lines of its own, keys and values among them:
-        // hex keeps either whole, as regedit itself writes them.
-        if ((text.size() + 1) * 2 == value->data.size() && !HoldsControlCharacter(text))
+        // A text with a NUL inside would be cut short, one with a line break
+        // would go on as lines of its own, keys and values among them, and
+        // an unpaired surrogate would come back as U+FFFD from the file's
+        // UTF-16: hex keeps each whole, as regedit itself writes them.
+        if ((text.size() + 1) * 2 == value->data.size() && !HoldsControlCharacter(text) &&
+            !HoldsUnpairedSurrogate(text))
             return line + L"\"" + Escaped(text) + L"\"";
     }
     if (value->type == RegistryType::Dword && value->data.size() == 4) {
@@ -60,6 +62,24 @@ std::wstring ValueLine(const ValueRef& where, const std::optional<RegistryValue>
         return line + L"dword:" + Hex(number, 8);
     }
     return line + HexData(line, *value);
+}
+
+// The keys by their names in the browser's own settings, so that a reader can find them there.
+std::wstring DescribeProfileEdit(const EditBrowserFonts& edit) {
+    const BrowserProfile& profile = edit.profile;
+    const bool chromium = profile.browser->kind == BrowserKind::Chromium;
+    const std::wstring keys = chromium ? L"webkit.webprefs.fonts.standard.Beng, .serif.Beng and .sansserif.Beng"
+                                       : L"font.name.serif.x-beng and font.name.sans-serif.x-beng";
+    std::wstring text = edit.face ? L"set " + keys + L" to \"" + *edit.face + L"\" in " + profile.settings
+                                  : L"give back what the fix took of " + keys + L" in " + profile.settings;
+    text += L" (" + std::wstring(profile.browser->name) + L", profile \u201C" + profile.name + L"\u201D)";
+    switch (edit.seen) {
+    case ProfileProblem::None: break;
+    case ProfileProblem::Open: text += L"; skipped while " + std::wstring(profile.browser->name) + L" is open"; break;
+    case ProfileProblem::Moved: text += L"; skipped: a policy keeps the profiles elsewhere"; break;
+    default: text += L"; skipped: the file cannot be read or replaced"; break;
+    }
+    return text;
 }
 
 std::wstring Condition(const When& when) {
@@ -107,6 +127,7 @@ std::wstring DescribeStep(const Action& action) {
             return L"check what was done and say what went otherwise";
         }
         std::wstring operator()(const OfferRestart&) const { return L"offer to restart Windows"; }
+        std::wstring operator()(const EditBrowserFonts& s) const { return DescribeProfileEdit(s); }
     } describe;
     return std::visit(describe, action);
 }

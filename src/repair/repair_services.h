@@ -1,9 +1,13 @@
 #pragma once
 
+#include <vector>
+
+#include "browsers/find_browser_profiles.h"
 #include "common/windows_version.h"
 
 class FontCatalog;
 class FontFiles;
+class ProfileFiles;
 class Prompts;
 class Registry;
 class RestartPrompt;
@@ -16,4 +20,6 @@ struct RepairServices {
     Prompts& prompts;
     RestartPrompt& restart;
     WindowsVersion version;
+    ProfileFiles& profiles;
+    std::vector<UserFolders> users;  // whose browser profiles the fix and the restore reach
 };

@@ -24,7 +24,8 @@ std::wstring RegisteredName(const VrindaFace& face) { return std::wstring(BareFi
 RestoreFacts ObserveRestore(const RepairServices& services) {
     // Read before the substitute is written back: it names the linked face.
     return {FindVrindaFaces(services.registry, services.files), ReadInterfaceLinks(services.registry, services.fonts),
-            EarlierLinkEntry(services.registry), ObserveRows(services.registry)};
+            EarlierLinkEntry(services.registry), ObserveRows(services.registry),
+            ObserveBrowserProfiles(services.profiles, services.registry, services.users, ProfileReading::Record)};
 }
 
 plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices) {
@@ -52,6 +53,9 @@ plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices)
         write(kIEFixedFont, {});
         write(kIEPropFont, {});
     }
+    // Whatever the boxes say: what the fix took is given back wherever it is recorded.
+    for (const ObservedProfile& seen : facts.profiles)
+        if (seen.recorded) steps.push_back({EditBrowserFonts{seen.profile, std::nullopt, seen.problem}});
     steps.push_back(
         {ShowMessage{L"Please Install Vrinda & then Press OK", std::wstring(kApplicationTitle), MessageIcon::Information}});
 

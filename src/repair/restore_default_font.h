@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "repair/font_links.h"
+#include "repair/observe_browser_profiles.h"
 #include "repair/plan.h"
 #include "repair/repair_services.h"
 #include "repair/vrinda_faces.h"
@@ -19,6 +20,7 @@ struct RestoreFacts {
     std::vector<LinkList> links;  // the interface faces' link lists
     std::wstring earlierEntry;    // the link the fix made, to be taken out
     std::vector<plan::ObservedValue> rows;  // the substitute settings' rows as they stand
+    std::vector<ObservedProfile> profiles;  // the users' browser profiles
 };
 
 RestoreFacts ObserveRestore(const RepairServices& services);
@@ -26,7 +28,8 @@ RestoreFacts ObserveRestore(const RepairServices& services);
 // Gives back the registration of every face the fix emptied whose file is
 // still in the fonts folder, takes the fix's link out of the interface
 // fonts, points the substitute (and, with chkIE, Internet Explorer's
-// Bengali fonts) back at Vrinda, asks the user to
+// Bengali fonts) back at Vrinda, gives back what the fix took in every
+// browser profile that holds its record, asks the user to
 // reinstall Vrinda, then offers to copy back each face still missing from
 // its backup, says what is still not right and offers the restart.
 // lblDefFont keeps its caption until the next start.

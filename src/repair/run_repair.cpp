@@ -7,16 +7,17 @@ namespace {
 AppliedPlan Carry(const plan::Plan& steps, const RepairServices& services, FrontEnd& front) {
     if (!front.apply) return {};
     return ApplyPlan(steps, {services.registry, services.files, services.prompts, front.questions, services.restart,
-                             front.changesMade});
+                             services.profiles, front.changesMade, front.console});
 }
 
 }  // namespace
 
 std::optional<RepairRun> RunFix(const RepairServices& services, const FixChoices& choices, FrontEnd front,
-                                std::wstring_view interfaceFamily) {
+                                const MeasureInterface& measure) {
     if (CheckFaceChoice(choices.raw, services.fonts, services.prompts) != FaceCheck::Accepted) return std::nullopt;
-    FixFacts facts = ObserveFix(services, TrimBlanks(choices.raw));
-    facts.interfaceFamily = interfaceFamily;
+    // Carried out, each profile's edit reads what it needs itself.
+    FixFacts facts = ObserveFix(services, choices, front.apply ? ProfileReading::None : ProfileReading::Fonts);
+    if (measure && facts.version.FallsBackPastVrinda()) facts.interfaceFamily = measure();
     RepairRun run{PlanFix(facts, choices), std::move(facts.faces), {}};
     run.applied = Carry(run.steps, services, front);
     return run;

@@ -17,6 +17,7 @@ struct FrontEnd {
     PlanQuestions& questions;
     std::function<void()> changesMade;
     bool apply = true;
+    bool console = false;  // the console's words, not the window's
 };
 
 // One run of the fix or the restore as both programs make it: the system
@@ -27,9 +28,14 @@ struct RepairRun {
     AppliedPlan applied;            // empty when the plan was only made
 };
 
+// Measures what draws Bengali interface text now; empty when unknown.
+using MeasureInterface = std::function<std::wstring()>;
+
 // The typed face checked first, its questions put through services.prompts;
 // nothing when it was refused or declined, and then nothing was changed.
-// `interfaceFamily` is what draws Bengali interface text now, if known.
+// The measure is taken only where the fix's word on what it reaches needs
+// it (Windows 8 and later), and only once the face has been accepted: it
+// draws, and is not free.
 std::optional<RepairRun> RunFix(const RepairServices& services, const FixChoices& choices, FrontEnd front,
-                                std::wstring_view interfaceFamily = {});
+                                const MeasureInterface& measure = {});
 RepairRun RunRestore(const RepairServices& services, const RestoreChoices& choices, FrontEnd front);

@@ -173,6 +173,19 @@ TEST_F(Console, AnExportedTextWithLineBreaksImportsBackWhole) {
     EXPECT_EQ(RegistryDifferences(imported, SnapshotRegistry()), std::vector<std::wstring>{});
 }
 
+// A substitute holding an unpaired surrogate, which the .reg file's UTF-16
+// cannot carry as text, comes back from the export exactly.
+TEST_F(Console, AnExportedTextWithAnUnpairedSurrogateImportsBackTheSame) {
+    ASSERT_TRUE(SetRegistryText(HKEY_LOCAL_MACHINE, kSubstitutesKey, L"Vrinda", std::wstring(L"Lik") + wchar_t{0xD800} + L"han"));
+    const std::optional<RegistryValue> stored = Substitute();
+    ASSERT_TRUE(stored);
+    const std::wstring backup = ArtefactPath(L"unpaired.reg");
+    ASSERT_EQ(RunConsole({L"export", backup}).code, 0u);
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSubstitutesKey, L"Vrinda");
+    ASSERT_TRUE(ImportWithRegedit(backup));
+    EXPECT_EQ(Substitute(), stored);
+}
+
 // The same choices made in the window and on the command line, each from
 // the same machine, leave the same registry and the same files behind.
 TEST_F(Console, FixWritesExactlyWhatTheWindowsFixWrites) {

@@ -24,10 +24,10 @@ class CliJson(unittest.TestCase):
         self.assertEqual(code, 0, text)
         status = json.loads(text)
         self.assertEqual(list(status), ["program", "version", "default", "vrindaFaces", "interfaceLinks",
-                                        "windows", "administrator", "elevated", "drawnWith"])
+                                        "windows", "administrator", "elevated", "drawnWith", "browsers"])
         self.assertEqual(status["program"], "glyphor-cli")
-        self.assertEqual(list(status["default"]), ["face", "substitute", "state", "meaning"])
-        self.assertIn(status["default"]["state"], ["vrinda", "substituted", "inactive"])
+        self.assertEqual(list(status["default"]), ["face", "substitute", "substituteReadable", "state", "meaning"])
+        self.assertIn(status["default"]["state"], ["vrinda", "substituted", "inactive", "unknown"])
         self.assertGreaterEqual(len(status["vrindaFaces"]), 1)
         for face in status["vrindaFaces"]:
             self.assertEqual(list(face), ["valueName", "inFontsKey", "registered", "inService", "file",
@@ -51,6 +51,8 @@ class CliJson(unittest.TestCase):
             self.assertIn(answer["via"], ["face", "substitute", "fallback", "link", "unknown"])
             self.assertTrue(answer["family"] is None or isinstance(answer["family"], str))
         self.assertLessEqual({"MS Shell Dlg 2", "Segoe UI", "Tahoma"}, set(drawn["interface"]["faces"]))
+        # The prefix has no browser profiles; tests/e2e/browser_proof reads them where there are.
+        self.assertEqual(status["browsers"], [])
 
     def test_list_is_an_array_of_names(self):
         code, text = run("list", "--json")

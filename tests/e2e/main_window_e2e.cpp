@@ -45,7 +45,7 @@ TEST(MainWindowEndToEnd, WindowAndControlsAreLaidOutAsDesigned) {
     RECT client{};
     GetClientRect(glyphor.window, &client);
     EXPECT_EQ(client.right, ScreenPixels(3420));
-    EXPECT_EQ(client.bottom, ScreenPixels(3045));
+    EXPECT_EQ(client.bottom, ScreenPixels(3365));
     RECT frame{};
     GetWindowRect(glyphor.window, &frame);
     EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
@@ -54,15 +54,16 @@ TEST(MainWindowEndToEnd, WindowAndControlsAreLaidOutAsDesigned) {
     using namespace ControlId;
     const Expected controls[] = {
         {lblDefFont, L"Static", L"Default Font is - Vrinda", 0, 120, 120, 3135, 255},
-        {Frame1, L"Button", L":: Choose your font  ::", 0, 90, 480, 3240, 2460},
+        {Frame1, L"Button", L":: Choose your font  ::", 0, 90, 480, 3240, 2780},
         {lblFont, L"Static", L"Font Name: (e.g.- Bangla)", Frame1, 225, 315, 2670, 330},
         {comFont, L"ComboBox", L"Choose a Font from the list", Frame1, 120, 675, 3015, 390},
-        {Picture1, L"GlyphorPanel", L"", Frame1, 120, 1080, 3045, 1335},
+        {Picture1, L"GlyphorPanel", L"", Frame1, 120, 1080, 3045, 1655},
         {chkFS, L"Button", L" Enable Font Smoothing", Picture1, 120, 80, 2895, 270},
         {chkIE, L"Button", L" Set as IE Default for Bengali", Picture1, 120, 400, 2895, 270},
-        {cmdFix, L"Button", L"&Fix It", Picture1, 120, 840, 885, 420},
-        {cmdDef, L"Button", L"&Restore", Picture1, 1080, 840, 915, 420},
-        {Command1, L"Button", L"&About", Picture1, 2040, 840, 885, 420},
+        {chkBrowsers, L"Button", L" Set in Edge, Chrome and Firefox", Picture1, 120, 720, 2895, 270},
+        {cmdFix, L"Button", L"&Fix It", Picture1, 120, 1160, 885, 420},
+        {cmdDef, L"Button", L"&Restore", Picture1, 1080, 1160, 915, 420},
+        {Command1, L"Button", L"&About", Picture1, 2040, 1160, 885, 420},
     };
     for (const auto& c : controls) {
         SCOPED_TRACE(c.text);
@@ -84,6 +85,7 @@ TEST(MainWindowEndToEnd, WindowAndControlsAreLaidOutAsDesigned) {
     EXPECT_EQ(GetWindowLongPtrW(combo, GWL_STYLE) & 3, CBS_DROPDOWN);
     EXPECT_EQ(SendMessageW(ChildById(glyphor.window, chkFS), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendMessageW(ChildById(glyphor.window, chkIE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageW(ChildById(glyphor.window, chkBrowsers), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
 TEST(MainWindowEndToEnd, FocusStartsOnFixItAndTabFollowsTheDesignedOrderBothWays) {
@@ -102,7 +104,7 @@ TEST(MainWindowEndToEnd, FocusStartsOnFixItAndTabFollowsTheDesignedOrderBothWays
     ASSERT_TRUE(WaitUntil(5s, [&] { return GetForegroundWindow() == glyphor.window; }));
 
     using namespace ControlId;
-    const int order[] = {cmdFix, Command1, chkFS, comFont, cmdDef, chkIE, cmdFix};
+    const int order[] = {cmdFix, Command1, chkFS, comFont, cmdDef, chkIE, chkBrowsers, cmdFix};
     for (std::size_t i = 0; i < std::size(order); ++i) {
         if (i > 0) PressKey(VK_TAB);
         EXPECT_TRUE(WaitUntil(5s, [&] { return focusedOn(order[i]); })) << "expected control " << order[i];

@@ -11,7 +11,7 @@ struct Accepted {
     CliCommand command;
     std::wstring face;
     std::wstring file;
-    std::wstring flags;  // j i s d f r l a: json, ie, smoothing, dry-run, force, reinstall, link, all
+    std::wstring flags;  // j i s d f r l a b u: json, ie, smoothing, dry-run, force, reinstall, link, all, browsers, all users
 };
 
 std::wstring Flags(const CliArguments& a) {
@@ -24,6 +24,8 @@ std::wstring Flags(const CliArguments& a) {
     if (a.reinstallVrinda) flags += L'r';
     if (a.link) flags += L'l';
     if (a.all) flags += L'a';
+    if (a.browsers) flags += L'b';
+    if (a.allUsers) flags += L'u';
     if (a.expected) flags += L"e=" + *a.expected;
     return flags;
 }
@@ -45,7 +47,9 @@ TEST(CliArguments, UnderstandsEachCommandWithItsOptions) {
         {{L"fix", L"Likhan", L"--LINK"}, CliCommand::Fix, L"Likhan", L"", L"l"},
         {{L"list", L"--all", L"--json"}, CliCommand::List, L"", L"", L"ja"},
         {{L"status", L"--expect", L" Mitra ", L"--json"}, CliCommand::Status, L"", L"", L"je=Mitra"},
-        {{L"status", L"--expect", L"--json"}, CliCommand::Status, L"", L"", L"e=--json"},
+        {{L"fix", L"Likhan", L"--browsers", L"--all-users"}, CliCommand::Fix, L"Likhan", L"", L"bu"},
+        {{L"status", L"--expect", L"Likhan", L"--browsers", L"--all-users"}, CliCommand::Status, L"", L"", L"bue=Likhan"},
+        {{L"restore", L"--all-users"}, CliCommand::Restore, L"", L"", L"u"},
         {{L"fix", L"--help"}, CliCommand::Help, L"", L"", L""},
         {{L"/?"}, CliCommand::Help, L"", L"", L""},
         {{L"frobnicate", L"--version"}, CliCommand::Version, L"", L"", L""},
@@ -71,7 +75,10 @@ TEST(CliArguments, RefusesWithOneLineThatNamesTheProblem) {
         {{L"restore", L"--force"}, L"unknown option \u201C--force\u201D for restore"},
         {{L"list", L"--ie"}, L"unknown option \u201C--ie\u201D for list"},
         {{L"status", L"now"}, L"unexpected argument \u201Cnow\u201D"},
+        {{L"restore", L"--browsers"}, L"unknown option \u201C--browsers\u201D for restore"},
         {{L"export"}, L"export needs the .reg file to write"},
+        {{L"status", L"--expect", L"--json"}, L"--expect needs the name of a font face"},
+        {{L"status", L"--expect", L"--browsers", L"Likhan"}, L"--expect needs the name of a font face"},
         {{L"export", L"--json", L"a.reg"}, L"unknown option \u201C--json\u201D for export"},
         {{L"fix", L"Likhan\nB", L"--force"},
          L"the face holds a line break, a tab or another control character, which no font's name has"},

@@ -22,6 +22,12 @@ struct SeededRig : CliRig {
     SeededRig() {
         InstallVrinda();
     }
+    // An Edge profile, and Edge running on it.
+    void OpenEdge() {
+        if (!profiles.files.count(user.localAppData + L"Microsoft\\Edge\\User Data\\Default\\Preferences"))
+            AddChromiumProfile(L"Microsoft\\Edge\\User Data", L"Default", "{}");
+        profiles.heldLocks.insert(user.localAppData + L"Microsoft\\Edge\\User Data\\lockfile");
+    }
 };
 
 struct Cli : ::testing::Test, SeededRig {};
@@ -73,6 +79,27 @@ TEST_F(Cli, ExitCodesTellTheDeploymentEngineWhatHappened) {
          {L"restore", L"--reinstall-vrinda"}, 1, L"failed at step"},
         {"dry runs need no rights", [](SeededRig& c) { c.system.administrator = false; }, {L"fix", L"Likhan", L"--dry-run"},
          0, L""},
+        {"a browser that is open is skipped, and the rest is done",
+         [](SeededRig& c) { c.OpenEdge(); }, {L"fix", L"Likhan", L"--browsers"}, 32,
+         L"Warning: Microsoft Edge was open, so its Bengali font was not set: close it and run glyphor-cli fix "
+         L"again.\n"},
+        {"a browser that is open when the fix is already in place is no matter",
+         [](SeededRig& c) {
+             c.AddChromiumProfile(L"Microsoft\\Edge\\User Data", L"Default", "{}");
+             c.Command({L"fix", L"Likhan", L"--browsers"});
+             c.OpenEdge();
+         },
+         {L"fix", L"Likhan", L"--browsers"}, 0, L""},
+        {"a browser that is open keeps what the fix wrote until it is closed",
+         [](SeededRig& c) {
+             c.AddChromiumProfile(L"Microsoft\\Edge\\User Data", L"Default", "{}");
+             c.Command({L"fix", L"Likhan", L"--browsers"});
+             c.OpenEdge();
+         },
+         {L"restore"}, 32, L"not given back: close it and run glyphor-cli restore again.\n"},
+        {"a profile that cannot be read fails the run once the rest is done",
+         [](SeededRig& c) { c.AddChromiumProfile(L"Google\\Chrome\\User Data", L"Default", "{\"a\":"); },
+         {L"fix", L"Likhan", L"--browsers"}, 1, L"were left as they were: Glyphor cannot read C:\\Users\\Ana"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -150,6 +177,23 @@ TEST_F(Cli, ExportRefusesAValueItCannotRead) {
               L"could not be read, and a backup without it would delete it; backup.reg was not written.\n");
     EXPECT_EQ(console.out, L"");
     EXPECT_TRUE(system.written.empty());
+}
+
+// A substitute that cannot be read is not taken for a missing one, which
+// would say Vrinda is the default.
+TEST_F(Cli, StatusSaysASubstituteThatCannotBeReadCannotBeRead) {
+    registry.RefuseReads(L"Vrinda");
+    ASSERT_EQ(Command({L"status"}), 0);
+    EXPECT_TRUE(console.out.starts_with(L"Default Bengali font: cannot be read\n"
+                                        L"  FontSubstitutes\\Vrinda cannot be read\n"
+                                        L"  FontSubstitutes\\Vrinda cannot be read, so which face the text that asks "
+                                        L"for Vrinda gets is not known.\n"))
+        << console.out;
+    ASSERT_EQ(Command({L"status", L"--json"}), 0);
+    EXPECT_NE(console.out.find(L"\"face\": null,\n    \"substitute\": null,\n    \"substituteReadable\": false,\n"
+                               L"    \"state\": \"unknown\""),
+              std::wstring::npos)
+        << console.out;
 }
 
 // Another program stored a substitute with line breaks in it, and a Fonts
@@ -324,7 +368,9 @@ TEST_F(Cli, StatusSaysWhichFontsReallyDrawBengaliNow) {
         L"    in Tahoma: Nirmala UI (through font fallback)\n"
         L"  Text that asks for Vrinda: Likhan (through FontSubstitutes)\n"
         L"  DirectWrite text: Nirmala UI (through font fallback)\n"
-        L"  A fix shows here only after Windows restarts: run glyphor-cli status again then.\n"))
+        L"  A fix shows here only after Windows restarts: run glyphor-cli status again then.\n"
+        L"Bengali in browsers:\n"
+        L"  no profile of Edge, Chrome, Brave or Firefox found\n"))
         << testing::PrintToString(console.out);
 
     ASSERT_EQ(Command({L"status", L"--json"}), 0);
@@ -334,7 +380,8 @@ TEST_F(Cli, StatusSaysWhichFontsReallyDrawBengaliNow) {
                                L",\n        \"MS Shell Dlg 2\": " + font + L",\n        \"Tahoma\": " + font +
                                L"\n      }\n    },\n    \"vrinda\": {\n      \"family\": \"Likhan\",\n"
                                L"      \"via\": \"substitute\"\n    },\n    \"directWrite\": {\n"
-                               L"      \"family\": \"Nirmala UI\",\n      \"via\": \"fallback\"\n    }\n  }\n}\n"),
+                               L"      \"family\": \"Nirmala UI\",\n      \"via\": \"fallback\"\n    }\n  },\n"
+                               L"  \"browsers\": []\n}\n"),
               std::wstring::npos)
         << testing::PrintToString(console.out);
 
@@ -352,6 +399,8 @@ TEST_F(Cli, ExpectExitsZeroOnlyWhenEveryPathAFixReachesShowsTheFace) {
         std::wstring fallback;                     // Uniscribe's Bengali fallback face
         int code;
         std::wstring error;
+        bool fixed = false;
+        std::wstring fixedFor = L"Likhan";
     };
     const Case cases[] = {
         {"Windows 7, unfixed", {6, 1, 7601}, L"Vrinda", L"Vrinda", 1,
@@ -362,8 +411,16 @@ TEST_F(Cli, ExpectExitsZeroOnlyWhenEveryPathAFixReachesShowsTheFace) {
          L""},
         {"Windows 10, fixed but not restarted", {10, 0, 19045}, L"Vrinda", L"Nirmala UI", 1,
          L"Not Likhan: text that asks for Vrinda shows Vrinda.\n"},
-        {"Windows 10, no answer", {10, 0, 19045}, std::nullopt, L"Nirmala UI", 1,
-         L"Not Likhan: text that asks for Vrinda shows no family Windows could name.\n"},
+        {"Windows 10, no answer", {10, 0, 19045}, std::nullopt, L"Nirmala UI", 4,
+         L"Not Likhan: text that asks for Vrinda shows no family Windows could name.\n"
+         L"Glyphor could not measure what draws Bengali, so it cannot tell.\n"},
+        {"Windows 10, fixed, waiting for the restart", {10, 0, 19045}, L"Vrinda", L"Nirmala UI", 3010,
+         L"Not Likhan: text that asks for Vrinda shows Vrinda.\n"
+         L"The fix for Likhan is in place and shows once Windows has restarted.\n",
+         true},
+        {"Windows 7, fixed for another face", {6, 1, 7601}, L"Vrinda", L"Vrinda", 1,
+         L"Not Likhan: interface text shows Vrinda.\nNot Likhan: text that asks for Vrinda shows Vrinda.\n", false,
+         L"Jamrul"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -371,11 +428,47 @@ TEST_F(Cli, ExpectExitsZeroOnlyWhenEveryPathAFixReachesShowsTheFace) {
         rig.version = c.version;
         rig.drawing.fallback = c.fallback;
         rig.drawing.families[L"Vrinda"] = c.vrindaFamily;
+        if (c.fixed || c.fixedFor != L"Likhan") {
+            rig.fonts.families[L"Jamrul"] = rig.fonts.families[L"Likhan"];
+            ASSERT_EQ(rig.Command({L"fix", c.fixedFor}), 3010);
+        }
         EXPECT_EQ(rig.Command({L"status", L"--expect", L"Likhan"}), c.code);
         EXPECT_EQ(rig.console.error, c.error);
         EXPECT_TRUE(rig.console.out.starts_with(L"Default Bengali font:"));
     }
     EXPECT_EQ(Command({L"status", L"--expect"}), 2);
+}
+
+TEST_F(Cli, StatusNamesEachBrowserProfilesBengaliFontsAndExpectCanRequireThem) {
+    // Windows 10, fixed and restarted: only the browsers are left to require.
+    version = {10, 0, 19045};
+    drawing.fallback = L"Nirmala UI";
+    drawing.families[L"Vrinda"] = L"Likhan";
+    AddChromiumProfile(L"Google\\Chrome\\User Data", L"Default", "{}");
+    AddFirefoxProfile(L"abc.default", "");
+    profiles.heldLocks.insert(user.roamingAppData + L"Mozilla\\Firefox\\Profiles\\abc.default\\parent.lock");
+    ASSERT_EQ(Command({L"status"}), 0);
+    EXPECT_NE(console.out.find(L"Bengali in browsers:\n"
+                               L"  Google Chrome, \u201CDefault\u201D: not set: the page's fonts, then Windows' fallback\n"
+                               L"    C:\\Users\\Ana\\AppData\\Local\\Google\\Chrome\\User Data\\Default\n"
+                               L"  Firefox, \u201Cabc.default\u201D: not set: the page's fonts, then Windows' fallback; in use\n"),
+              std::wstring::npos)
+        << console.out;
+    EXPECT_EQ(Command({L"status", L"--expect", L"Likhan"}), 0) << "the browsers count only when asked for";
+    EXPECT_EQ(Command({L"status", L"--expect", L"Likhan", L"--browsers"}), 1);
+    EXPECT_NE(console.error.find(L"Not Likhan: Google Chrome's profile \u201CDefault\u201D"), std::wstring::npos)
+        << console.error;
+
+    profiles.heldLocks.clear();
+    ASSERT_EQ(Command({L"fix", L"Likhan", L"--browsers"}), 3010);
+    EXPECT_EQ(Command({L"status", L"--expect", L"likhan", L"--browsers"}), 0) << console.error;
+    ASSERT_EQ(Command({L"status", L"--json"}), 0);
+    EXPECT_NE(console.out.find(L"\"browser\": \"Firefox\",\n      \"profile\": \"C:\\\\Users\\\\Ana\\\\AppData\\\\Roaming"
+                               L"\\\\Mozilla\\\\Firefox\\\\Profiles\\\\abc.default\",\n      \"name\": \"abc.default\",\n"
+                               L"      \"fonts\": {\n        \"standard\": null,\n        \"serif\": \"Likhan\",\n"
+                               L"        \"sansSerif\": \"Likhan\"\n      },\n      \"inUse\": false,\n      \"readable\": true"),
+              std::wstring::npos)
+        << console.out;
 }
 
 TEST_F(Cli, OnWindows10TheFixAndItsDryRunLeaveTheLinksAloneUnlessAskedTo) {
@@ -390,6 +483,6 @@ TEST_F(Cli, OnWindows10TheFixAndItsDryRunLeaveTheLinksAloneUnlessAskedTo) {
     ASSERT_EQ(Command({L"fix", L"Likhan"}), 3010);
     EXPECT_TRUE(std::none_of(registry.writes.begin(), registry.writes.end(),
                              [](const auto& write) { return write.path == kSystemLinkPath; }));
-    EXPECT_NE(console.error.find(L"keep drawing Bengali with Vrinda, as Glyphor measured"), std::wstring::npos)
+    EXPECT_NE(console.error.find(L"That is Vrinda, so the substitute reaches them after the restart."), std::wstring::npos)
         << testing::PrintToString(console.error);
 }

@@ -17,11 +17,11 @@ TEST(DpiChange, EachWindowTakesItsNewLayoutsSizeCentredOnTheSuggestion) {
         PixelRect suggested;  // the old rectangle scaled, frame and all
         PixelRect expected;
     } moves[] = {
-        // Client 342 x 305: one pixel to spare across.
-        {"main window to 150 %", 144, {4, 30, 4, 4}, {1920, 100, 2271, 439}, {1920, 100, 2270, 439}},
-        // Client 285 x 254: one pixel short each way, on the left of the origin.
-        {"main window to 125 %", 120, {4, 27, 4, 4}, {-600, 40, -308, 324}, {-601, 39, -308, 324}},
-        {"main window back to 100 %", 96, {3, 22, 3, 3}, {395, 270, 629, 498}, {395, 270, 629, 498}},
+        // Client 342 x 337: one pixel to spare across.
+        {"main window to 150 %", 144, {4, 30, 4, 4}, {1920, 100, 2271, 471}, {1920, 100, 2270, 471}},
+        // Client 285 x 280: one pixel short each way, on the left of the origin.
+        {"main window to 125 %", 120, {4, 27, 4, 4}, {-600, 40, -308, 350}, {-601, 39, -308, 350}},
+        {"main window back to 100 %", 96, {3, 22, 3, 3}, {395, 270, 629, 519}, {395, 270, 629, 519}},
         // 498 x 450, as suggested.
         {"About window to 200 %", 192, {}, {2100, 50, 2598, 500}, {2100, 50, 2598, 500}},
     };

@@ -282,19 +282,17 @@ TEST(DrawnFonts, ExpectsTheFaceOnThePathsAFixReachesOnEachVersion) {
         const char* name;
         const DrawnWith& drawn;
         WindowsVersion version;
-        std::vector<std::wstring> missing;
+        std::vector<PathMissing> missing;
     };
+    using enum PathMissing::Path;
     const Case cases[] = {
         {"XP, both paths", both, {5, 1, 2600}, {}},
         {"7, both paths", both, {6, 1, 7601}, {}},
-        {"7, Vrinda-named text still Vrinda", interfaceOnly, {6, 1, 7601}, {L"text that asks for Vrinda shows Vrinda"}},
-        {"7, interface text elsewhere",
-         vrindaOnly,
-         {6, 1, 7601},
-         {L"interface text shows Nirmala UI"}},
+        {"7, Vrinda-named text still Vrinda", interfaceOnly, {6, 1, 7601}, {{VrindaText, L"Vrinda"}}},
+        {"7, interface text elsewhere", vrindaOnly, {6, 1, 7601}, {{InterfaceText, L"Nirmala UI"}}},
         {"8, interface text is not the fix's to reach", vrindaOnly, {6, 2, 9200}, {}},
-        {"10, Vrinda-named text still Vrinda", interfaceOnly, {10, 0, 19045}, {L"text that asks for Vrinda shows Vrinda"}},
-        {"10, no answer", unanswered, {10, 0, 19045}, {L"text that asks for Vrinda shows no family Windows could name"}},
+        {"10, Vrinda-named text still Vrinda", interfaceOnly, {10, 0, 19045}, {{VrindaText, L"Vrinda"}}},
+        {"10, no answer", unanswered, {10, 0, 19045}, {{VrindaText, std::nullopt}}},
     };
     for (const Case& c : cases) EXPECT_EQ(FindPathsMissing(c.drawn, L"Likhan", c.version), c.missing) << c.name;
 }

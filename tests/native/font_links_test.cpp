@@ -36,7 +36,7 @@ struct Links : ::testing::Test, RepairRig {
     }
     // The fix with its link step asked for, as `glyphor-cli fix FACE --link` runs it.
     void Fix(std::wstring face) {
-        const FixFacts facts = ObserveFix(Services(), face);
+        const FixFacts facts = ObserveFix(Services(), {face});
         ApplyPlan(PlanFix(facts, {face, false, false, true}), Targets());
     }
     void Restore() { RestoreDefaultFont(window, Services()); }
@@ -151,6 +151,14 @@ TEST_F(Links, FixItWritesNoLinkAndTakesOutAnEarlierFixsOwn) {
     EXPECT_EQ(Linked(L"Tahoma"), tahoma);
 }
 
+TEST_F(Links, AFaceRefusedIsNeverMeasuredFor) {
+    version = {10, 0, 19045};
+    window.fontChoice = L"Likhann";  // not installed: the question is answered No
+    int measures = 0;
+    FixDefaultFont(window, Services(), [&] { return ++measures, std::wstring(L"Vrinda"); });
+    EXPECT_EQ(measures, 0);
+}
+
 TEST_F(Links, FromWindows8OnTheFixSaysWhatItReachesInOneBoxFromWhatWasMeasured) {
     struct Case {
         const char* name;
@@ -163,16 +171,23 @@ TEST_F(Links, FromWindows8OnTheFixSaysWhatItReachesInOneBoxFromWhatWasMeasured) 
         {"Windows 10, measured",
          {10, 0, 19045},
          L"Nirmala UI",
-         L"On this version of Windows, its own menus and dialogs keep drawing Bengali with Nirmala UI, as Glyphor "
-         L"measured before the change. Likhan reaches the text that asks for Vrinda: documents, web pages and programs "
-         L"that name it. After the restart, glyphor-cli status shows what draws Bengali now."},
-        {"Windows 8, not measured", {6, 2, 9200}, L"", L"keep drawing Bengali with Windows' own Bengali font, as"},
+         L"Before the change, Windows' own menus and dialogs drew Bengali with Nirmala UI, as Glyphor measured. "
+         L"Nirmala UI is not Vrinda, so the substitute does not change it. The substitute names Likhan for the text "
+         L"that asks for Vrinda: documents, web pages and programs that name it. After the restart, glyphor-cli "
+         L"status shows what draws Bengali now."},
+        {"Windows 10 where Vrinda draws them, as under Wine", {10, 0, 19045}, L"Vrinda",
+         L"drew Bengali with Vrinda, as Glyphor measured. That is Vrinda, so the substitute reaches them after the "
+         L"restart."},
+        {"Windows 8, not measured", {6, 2, 9200}, L"",
+         L"Glyphor could not measure which font Windows' own menus and dialogs drew Bengali with before the change."},
     };
     for (const Case& c : cases) {
         log.clear();
         version = c.version;
         window.fontChoice = L"Likhan";
-        FixDefaultFont(window, Services(), c.measured);
+        int measures = 0;
+        FixDefaultFont(window, Services(), [&] { return ++measures, c.measured; });
+        EXPECT_EQ(measures, c.says.empty() ? 0 : 1) << c.name << ": measured only where its answer is said";
         const auto boxes = std::count_if(log.begin(), log.end(), [](const std::wstring& line) {
             return line.starts_with(L"Message [Glyphor " GLYPHOR_VERSION L"] (warning)");
         });

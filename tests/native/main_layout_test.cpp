@@ -11,19 +11,21 @@ namespace {
 
 using namespace ControlId;
 
-// Where the controls have always been at 96 DPI, in pixels.
+// Where the controls are at 96 DPI, in pixels: as they have always been,
+// but for chkBrowsers' row below chkIE, which moves the buttons down and
+// makes the panel, the frame and the window taller by 21 pixels.
 TEST(MainLayout, At96DpiEveryControlKeepsItsPixels) {
     const MainLayout layout = MainLayoutAt(96);
     EXPECT_EQ(layout.clientWidth, 228);
-    EXPECT_EQ(layout.clientHeight, 203);
+    EXPECT_EQ(layout.clientHeight, 224);
     const struct {
         int id;
         PixelRect rect;
     } expected[] = {
-        {lblDefFont, {8, 8, 217, 25}}, {Frame1, {6, 32, 222, 196}},   {lblFont, {15, 21, 193, 43}},
-        {comFont, {8, 45, 209, 71}},   {Picture1, {8, 72, 211, 161}}, {chkFS, {8, 5, 201, 23}},
-        {chkIE, {8, 27, 201, 45}},     {cmdFix, {8, 56, 67, 84}},     {cmdDef, {72, 56, 133, 84}},
-        {Command1, {136, 56, 195, 84}},
+        {lblDefFont, {8, 8, 217, 25}}, {Frame1, {6, 32, 222, 217}},   {lblFont, {15, 21, 193, 43}},
+        {comFont, {8, 45, 209, 71}},   {Picture1, {8, 72, 211, 182}}, {chkFS, {8, 5, 201, 23}},
+        {chkIE, {8, 27, 201, 45}},     {chkBrowsers, {8, 48, 201, 66}}, {cmdFix, {8, 77, 67, 105}},
+        {cmdDef, {72, 77, 133, 105}},  {Command1, {136, 77, 195, 105}},
     };
     for (const auto& e : expected) EXPECT_EQ(layout.RectOf(e.id), e.rect) << "control " << e.id;
     EXPECT_EQ(layout.comboDroppedHeight, 26 + 12 * 24);

@@ -51,6 +51,13 @@ TEST(RenderRegFile, BreaksLongHexLinesAndKeepsTextWithANulWhole) {
     const std::wstring cut = RenderRegFile({{kSubstitute, RegistryValue{RegistryType::String, {'A', 0, 0, 0, 'B', 0, 0, 0}}}});
     EXPECT_NE(cut.find(L"\"Vrinda\"=hex(1):41,00,00,00,42,00,00,00"), std::wstring::npos);
 
+    // The file is UTF-16: an unpaired surrogate would come back as U+FFFD.
+    const std::wstring unpaired = RenderRegFile({{kSubstitute, RegistryValue{RegistryType::String, {'L', 0, 0, 0xD8, 0, 0}}}});
+    EXPECT_NE(unpaired.find(L"\"Vrinda\"=hex(1):4c,00,00,d8,00,00\r\n"), std::wstring::npos) << testing::PrintToString(unpaired);
+    const std::wstring paired =
+        RenderRegFile({{kSubstitute, RegistryValue{RegistryType::String, {'L', 0, 0x3D, 0xD8, 0x00, 0xDE, 0, 0}}}});
+    EXPECT_EQ(paired.find(L"hex(1)"), std::wstring::npos) << "a pair is a letter like any other";
+
     const std::wstring broken = RenderRegFile({{kSubstitute, mRegistry::TextValue(L"a\r\n[X]\tb")}});
     EXPECT_NE(broken.find(L"\"Vrinda\"=hex(1):61,00,0d,00,0a,00,5b,00,58,00,5d,00,09,00,62,00,00,00\r\n"),
               std::wstring::npos) << testing::PrintToString(broken);
@@ -77,7 +84,17 @@ TEST(RenderPlan, ShowsTheFixAsARegFileAndItsOtherStepsInOrder) {
     vrinda.fontFile = L"C:\\Windows\\Fonts\\Vrinda.ttf";
     vrinda.backup = L"C:\\Vrinda.ttf";
     vrinda.fileInFolder = true;
-    const std::wstring text = RenderPlan(PlanFix({{vrinda}, {10, 0, 19045}, {}, {}, {}, {}, {}}, {L"Likhan", true, false, false}));
+    const BrowserInfo& chrome = KnownBrowsers()[1];
+    const auto profile = [&](std::wstring name, std::optional<std::wstring> face, plan::ProfileProblem problem) {
+        const std::wstring folder = L"C:\\Users\\Ana\\Chrome\\" + name;
+        return ObservedProfile{{&chrome, folder, name, folder + L"\\Preferences", L"C:\\lockfile", false},
+                               problem, BengaliFonts{face, face, face}, false};
+    };
+    FixFacts facts{{vrinda}, {10, 0, 19045}, {}, {}, {}, {}, {}, {}};
+    facts.profiles = {profile(L"Default", std::nullopt, plan::ProfileProblem::None),
+                      profile(L"Done", L"Likhan", plan::ProfileProblem::None),
+                      profile(L"Busy", std::nullopt, plan::ProfileProblem::Open)};
+    const std::wstring text = RenderPlan(PlanFix(facts, {L"Likhan", true, false, false, true}));
     EXPECT_EQ(text,
               L"Windows Registry Editor Version 5.00\r\n"
               L"\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts]\r\n"
@@ -94,6 +111,12 @@ TEST(RenderPlan, ShowsTheFixAsARegFileAndItsOtherStepsInOrder) {
               L"\u201CC:\\Vrinda.ttf\u201D) (only if a font was unregistered)\r\n"
               L"; move C:\\Windows\\Fonts\\Vrinda.ttf to C:\\Vrinda.ttf\r\n"
               L"; delete C:\\Windows\\Fonts\\Vrinda.ttf (only if a file is at C:\\Vrinda.ttf)\r\n"
+              // A profile that names the face already is not among them.
+              L"; set webkit.webprefs.fonts.standard.Beng, .serif.Beng and .sansserif.Beng to \"Likhan\" in "
+              L"C:\\Users\\Ana\\Chrome\\Default\\Preferences (Google Chrome, profile \u201CDefault\u201D)\r\n"
+              L"; set webkit.webprefs.fonts.standard.Beng, .serif.Beng and .sansserif.Beng to \"Likhan\" in "
+              L"C:\\Users\\Ana\\Chrome\\Busy\\Preferences (Google Chrome, profile \u201CBusy\u201D); skipped while "
+              L"Google Chrome is open\r\n"
               L"; check what was done and say what went otherwise\r\n"
               L"; offer to restart Windows\r\n");
 }

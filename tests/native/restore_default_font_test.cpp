@@ -141,7 +141,7 @@ TEST_F(Restore, AFileInstalledMeanwhileIsNeitherAskedAboutNorOverwritten) {
         }
         bool AskYesNo(std::wstring_view text, std::wstring_view title) override { return inner.AskYesNo(text, title); }
     } installing(prompts, files);
-    RestoreDefaultFont(window, {registry, files, fonts, installing, restart, version});
+    RestoreDefaultFont(window, {registry, files, fonts, installing, restart, version, profiles, {user}});
     EXPECT_EQ(files.files[kFakeFontFile], L"installed by the user");
     EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const auto& e) { return e.starts_with(L"Ask"); }), 0);
 }

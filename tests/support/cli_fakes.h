@@ -51,6 +51,6 @@ struct CliRig : RepairRig {
 
     int Command(std::vector<std::wstring> arguments) {
         console = {};
-        return RunCli(arguments, {registry, files, fonts, system, console, drawing, version});
+        return RunCli(arguments, {registry, files, fonts, system, console, drawing, version, profiles, user, {user}});
     }
 };

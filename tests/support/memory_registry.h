@@ -59,6 +59,18 @@ public:
         return names;
     }
 
+    std::vector<std::wstring> SubkeyNames(RegistryRoot root, std::wstring_view path) override {
+        std::set<std::wstring> names;
+        const std::wstring parent = Fold(path) + L"\\";
+        for (const auto& [id, name] : names_) {
+            const std::wstring& key = std::get<1>(id);
+            if (std::get<0>(id) != root || !key.starts_with(parent)) continue;
+            const std::wstring rest = key.substr(parent.size());
+            names.insert(rest.substr(0, rest.find(L'\\')));
+        }
+        return {names.begin(), names.end()};
+    }
+
     // Seeds a value without counting it as a write.
     void Put(RegistryRoot root, std::wstring_view path, std::wstring_view name, RegistryValue value) {
         values_[Key(root, path, name)] = std::move(value);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "common/restart_prompt.h"
 #include "fonts/font_catalog.h"
 #include "memory_registry.h"
+#include "profile_fakes.h"
 #include "platform/registry_access.h"
 #include "repair/apply_plan.h"
 #include "repair/plan_questions.h"
@@ -117,6 +119,7 @@ public:
     std::wstring FontChoiceText() const override { return fontChoice; }
     bool SmoothingTicked() const override { return smoothing; }
     bool InternetExplorerTicked() const override { return internetExplorer; }
+    bool BrowsersTicked() const override { return browsers; }
     void SetDefaultFontCaption(std::wstring_view text) override {
         caption = text;
         log_.push_back(L"Caption " + caption);
@@ -126,6 +129,7 @@ public:
     std::wstring fontChoice;
     bool smoothing = false;
     bool internetExplorer = false;
+    bool browsers = false;
     std::wstring caption = L"Default Font is - Vrinda";
 
 private:
@@ -156,11 +160,14 @@ struct RepairRig {
     FakePrompts prompts{log};
     FakeRestartPrompt restart{log};
     WindowsVersion version{6, 1, 7601};
+    FakeProfileFiles profiles{log};
+    UserFolders user{L"C:\\Users\\Ana\\", L"C:\\Users\\Ana\\AppData\\Local\\",
+                     L"C:\\Users\\Ana\\AppData\\Roaming\\", true};
 
-    AskingUser user{prompts};
+    AskingUser asking{prompts};
 
-    RepairServices Services() { return {registry, files, fonts, prompts, restart, version}; }
-    PlanTargets Targets() { return {registry, files, prompts, user, restart}; }
+    RepairServices Services() { return {registry, files, fonts, prompts, restart, version, profiles, {user}}; }
+    PlanTargets Targets() { return {registry, files, prompts, asking, restart, profiles}; }
 
     // The Fonts key's registration of a face.
     void Register(std::wstring_view valueName, std::wstring_view file) {
@@ -182,6 +189,25 @@ struct RepairRig {
     const RegistryValue* Stored(const SubstituteSettings::Row& row) const {
         return registry.Find(row.root, row.path, row.name);
     }
+    // A browser profile of the user's as the browser leaves it: its settings
+    // in its folder (Chromium's in User Data, Firefox's listed in
+    // profiles.ini). The settings file's path.
+    std::wstring AddChromiumProfile(std::wstring_view userData, std::wstring_view folder, std::string preferences) {
+        const std::wstring path = user.localAppData + std::wstring(userData) + L"\\" + std::wstring(folder) + L"\\Preferences";
+        profiles.files[path] = std::move(preferences);
+        return path;
+    }
+    std::wstring AddFirefoxProfile(std::wstring_view folder, std::string prefs) {
+        const std::wstring firefox = user.roamingAppData + L"Mozilla\\Firefox\\";
+        std::string& ini = profiles.files[firefox + L"profiles.ini"];
+        const std::string name(folder.begin(), folder.end());
+        ini += "[Profile" + std::to_string(std::count(ini.begin(), ini.end(), '[')) + "]\nName=" + name +
+               "\nIsRelative=1\nPath=Profiles/" + name + "\n\n";
+        const std::wstring path = firefox + L"Profiles\\" + std::wstring(folder) + L"\\prefs.js";
+        profiles.files[path] = std::move(prefs);
+        return path;
+    }
+
     // The log from the first registry write on.
     CallLog FromFirstWrite() const {
         for (auto it = log.begin(); it != log.end(); ++it)

@@ -51,6 +51,7 @@ TEST(AccessibleNames, EachControlSaysWhatItIs) {
         {lblFont, L"Font Name: (e.g.- Bangla)"},
         {chkFS, L" Enable Font Smoothing"},
         {chkIE, L" Set as IE Default for Bengali"},
+        {chkBrowsers, L" Set in Edge, Chrome and Firefox"},
         // The access key's "&" is not read out.
         {cmdFix, L"Fix It"},
         {cmdDef, L"Restore"},

@@ -75,8 +75,9 @@ TEST(Win32FontFiles, RemovalKeepsOneCopyOfTheFontAtAllTimes) {
     FakePrompts prompts{log};
     FakeRestartPrompt restart{log};
     AskingUser user{prompts};
+    FakeProfileFiles profiles;
     const auto removeVrinda = [&] {
-        ApplyPlan(RemoveVrindaFont(FindVrindaFaces(registry, files)), {registry, files, prompts, user, restart});
+        ApplyPlan(RemoveVrindaFont(FindVrindaFaces(registry, files)), {registry, files, prompts, user, restart, profiles});
     };
 
     Write(fontFile, "vrinda");
