@@ -33,12 +33,14 @@ PUBLISHER_URL ?= https://placeholder.invalid/set-PUBLISHER_URL
 LICENSE_URL ?= https://placeholder.invalid/set-LICENSE_URL
 RELEASE_NOTES_URL ?= https://placeholder.invalid/set-RELEASE_NOTES_URL/{version}
 LATEST_URL ?= https://placeholder.invalid/set-LATEST_URL
-# Signing: a PKCS#12 certificate, its password and an RFC 3161 time-stamp server.
+# Signing: a PKCS#12 certificate, a file holding its password (or SIGN_PASS
+# in the environment, never on make's command line, which the process list
+# shows) and an RFC 3161 time-stamp server.
 SIGN_PFX ?=
-SIGN_PASS ?=
+SIGN_PASS_FILE ?=
 SIGN_TIMESTAMP_URL ?=
 export RELEASE_URL HOMEPAGE_URL PUBLISHER_URL LICENSE_URL RELEASE_NOTES_URL LATEST_URL
-export SIGN_PFX SIGN_PASS SIGN_TIMESTAMP_URL
+export SIGN_PFX SIGN_PASS_FILE SIGN_TIMESTAMP_URL
 dist: bootstrap
 	@scripts/dist
 

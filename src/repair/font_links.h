@@ -11,8 +11,9 @@ class FontCatalog;
 class Registry;
 
 // Font linking: for each base face, the fonts GDI draws a character from when
-// the base face lacks it, in order. From Windows 8 on it is the one lever that
-// reaches Bengali interface text, which no longer falls back to Vrinda.
+// the base face lacks it, in order. Under Wine a link reaches Bengali text;
+// on Windows, Bengali is a complex script and goes to font fallback instead,
+// so the link is written only when asked for.
 inline constexpr std::wstring_view kSystemLinkPath =
     L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink";
 // The faces Windows draws its interface with.

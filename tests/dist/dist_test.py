@@ -54,7 +54,7 @@ def sha256(data):
 
 def environment(**changes):
     env = {**os.environ, **ADDRESSES, "SOURCE_DATE_EPOCH": str(WHEN)}
-    for name in ("SIGN_PFX", "SIGN_PASS", "SIGN_TIMESTAMP_URL"):
+    for name in ("SIGN_PFX", "SIGN_PASS", "SIGN_PASS_FILE", "SIGN_TIMESTAMP_URL"):
         env.pop(name, None)
     env.update(changes)
     return {name: value for name, value in env.items() if value is not None}
@@ -138,8 +138,9 @@ class Dist(unittest.TestCase):
                        check=True, capture_output=True)
         cls.ca_file = certificate / "cert.pem"
         signed = OUT.with_name(OUT.name + "-signed")
+        (certificate / "pass").write_text("not secret\n")
         cls.signed = Release(signed, run_dist(DIST, signed, SIGN_PFX=str(certificate / "cert.pfx"),
-                                              SIGN_PASS="not secret"))
+                                              SIGN_PASS_FILE=str(certificate / "pass")))
 
     @classmethod
     def tearDownClass(cls):
@@ -260,7 +261,7 @@ class Dist(unittest.TestCase):
         def said(release):
             return [line for line in release.printed.splitlines() if line.startswith("Not signed")]
         self.assertEqual(said(self.release),
-                         ["Not signed: no certificate given (make dist SIGN_PFX=file.pfx SIGN_PASS=...)."])
+                         ["Not signed: no certificate given (make dist SIGN_PFX=file.pfx SIGN_PASS_FILE=file)."])
         self.assertEqual(said(self.signed), [])
 
     def test_every_signed_program_verifies_is_the_unsigned_one_without_it_and_unsigned_ones_carry_none(self):
