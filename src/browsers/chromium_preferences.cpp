@@ -196,7 +196,8 @@ struct Reading {
 
 bool IsMadePath(std::string_view path) {
     if (path == kRecordOwner || path == "webkit" || path == "webkit.webprefs" || path == kFontsPath) return true;
-    return std::any_of(kFontKeys.begin(), kFontKeys.end(), [path](const FontKey& key) { return path == FamilyPath(key); });
+    return std::any_of(kFontKeys.begin(), kFontKeys.end(),
+                       [path](const FontKey& key) { return path == FamilyPath(key); });
 }
 
 std::optional<RecordEntry> ReadRecordEntry(Value& entry, bool& readable) {
@@ -362,7 +363,8 @@ FontEdit UndoChromiumBengaliFont(std::string_view preferences) {
     std::sort(made.begin(), made.end(), [](const auto& a, const auto& b) { return a.size() > b.size(); });
     for (const std::string& path : made) {
         const auto dot = path.rfind('.');
-        const std::string_view parentPath = dot == std::string::npos ? std::string_view() : std::string_view(path).substr(0, dot);
+        const std::string_view parentPath =
+            dot == std::string::npos ? std::string_view() : std::string_view(path).substr(0, dot);
         Value* parent = FindObject(document, parentPath, readable);
         Value* object = FindObject(document, path, readable);
         if (parent && object && object->ObjectEmpty()) EraseMember(*parent, std::string_view(path).substr(dot + 1));

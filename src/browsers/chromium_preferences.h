@@ -12,7 +12,8 @@
 // file, what each held before; every other key and value comes back equal
 // as parsed JSON. A file that does not parse, or whose keys on the way are
 // not what the browser writes, is refused: the browser would move such a
-// file aside, and a rewrite would lose what it holds.
+// file aside, and a rewrite would lose what it holds. A byte-order mark,
+// which the browser skips, is not written back.
 
 // The Bengali fonts the file names; nothing when it is refused.
 std::optional<BengaliFonts> ReadChromiumBengaliFonts(std::string_view preferences);

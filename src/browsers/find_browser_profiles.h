@@ -35,7 +35,8 @@ struct BrowserProfile {
     std::wstring settings;  // the Preferences or prefs.js file
     std::wstring lock;      // the file a running browser holds: User Data\lockfile, or parent.lock
     // The browser's UserDataDir policy names a folder Glyphor cannot
-    // resolve: `folder` holds the policy's text, and the profile is left alone.
+    // resolve: `folder` holds the policy's text (empty when the policy could
+    // not be read), and the profile is left alone.
     bool moved = false;
 
     bool operator==(const BrowserProfile&) const = default;

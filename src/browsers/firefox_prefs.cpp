@@ -193,8 +193,8 @@ Slot* SlotOf(Prefs& prefs, std::string_view name) {
 }
 
 bool IsOwnPref(std::string_view name) {
-    return name.starts_with(kRecordPrefix) ||
-           std::any_of(kFontPrefs.begin(), kFontPrefs.end(), [name](const FontPref& pref) { return name == pref.name; });
+    return name.starts_with(kRecordPrefix) || std::any_of(kFontPrefs.begin(), kFontPrefs.end(),
+                                                          [name](const FontPref& pref) { return name == pref.name; });
 }
 
 std::optional<Prefs> ReadPrefs(std::string_view text) {
@@ -270,7 +270,9 @@ std::string WritePrefs(const Prefs& prefs) {
     return out;
 }
 
-std::string RecordName(std::string_view prefix, const FontPref& pref) { return std::string(prefix) + std::string(pref.name); }
+std::string RecordName(std::string_view prefix, const FontPref& pref) {
+    return std::string(prefix) + std::string(pref.name);
+}
 
 }  // namespace
 

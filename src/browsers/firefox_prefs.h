@@ -25,5 +25,7 @@ bool HoldsFirefoxRecord(std::string_view prefs);
 
 // The profiles of profiles.ini, in its order, each with its full path:
 // a relative Path (IsRelative=1) is taken from `firefoxFolder`, which ends
-// in "\"; forward slashes become backslashes.
+// in "\"; forward slashes become backslashes, and the path ends without one.
+// A profile whose Path is neither relative nor a full path, or not UTF-8,
+// is left out.
 std::vector<ListedProfile> ListFirefoxProfiles(std::string_view profilesIni, std::wstring_view firefoxFolder);

@@ -12,7 +12,8 @@
 
 namespace {
 
-const UserFolders kUser{L"C:\\Users\\Rumi\\", L"C:\\Users\\Rumi\\AppData\\Local\\", L"C:\\Users\\Rumi\\AppData\\Roaming\\"};
+const UserFolders kUser{L"C:\\Users\\Rumi\\", L"C:\\Users\\Rumi\\AppData\\Local\\",
+                        L"C:\\Users\\Rumi\\AppData\\Roaming\\"};
 const std::wstring kChrome = L"C:\\Users\\Rumi\\AppData\\Local\\Google\\Chrome\\User Data";
 const std::wstring kFirefox = L"C:\\Users\\Rumi\\AppData\\Roaming\\Mozilla\\Firefox";
 const std::wstring kChromePolicy = L"SOFTWARE\\Policies\\Google\\Chrome";
@@ -93,9 +94,8 @@ TEST(BrowserProfiles, EachProfileNamesItsSettingsAndItsBrowsersLock) {
     EXPECT_EQ(FindBrowserProfiles(rig.files, rig.registry, rig.user), expected);
 }
 
-TEST(BrowserProfiles, FindsTheProfilesThatHoldSettingsWhereverThePolicyPutsThem) {
+TEST(BrowserProfiles, FindsTheProfilesThatHoldSettingsInTheOrderOfTheirLists) {
     const std::wstring edge = L"C:\\Users\\Rumi\\AppData\\Local\\Microsoft\\Edge\\User Data";
-    const std::wstring moved = L"D:\\Chrome Data";
     struct Case {
         const char* name;
         std::function<void(ProfileRig&)> arrange;
@@ -128,34 +128,6 @@ TEST(BrowserProfiles, FindsTheProfilesThatHoldSettingsWhereverThePolicyPutsThem)
              r.Preferences(kChrome + L"\\Default");
          },
          {L"Edge " + edge + L"\\Default [Default]", L"Chrome " + kChrome + L"\\Default [Default]"}},
-        {"the machine's policy, its variables in any case, before the user's",
-         [&](ProfileRig& r) {
-             r.Policy(RegistryRoot::LocalMachine, L"${LOCAL_APP_DATA}/Chrome Data\\");
-             r.Policy(RegistryRoot::CurrentUser, moved);
-             r.Preferences(L"C:\\Users\\Rumi\\AppData\\Local\\Chrome Data\\Default");
-             r.Preferences(kChrome + L"\\Default");
-         },
-         {L"Chrome C:\\Users\\Rumi\\AppData\\Local\\Chrome Data\\Default [Default]"}},
-        {"the user's policy",
-         [&](ProfileRig& r) {
-             r.Policy(RegistryRoot::CurrentUser, L"${profile}\\c");
-             r.Preferences(L"C:\\Users\\Rumi\\c\\Default");
-         },
-         {L"Chrome C:\\Users\\Rumi\\c\\Default [Default]"}},
-        {"another user's policy is not in this one's HKCU",
-         [&](ProfileRig& r) {
-             r.user.current = false;
-             r.Policy(RegistryRoot::CurrentUser, moved);
-             r.Preferences(kChrome + L"\\Default");
-         },
-         {L"Chrome " + kChrome + L"\\Default [Default]"}},
-        {"a variable Glyphor cannot know", [&](ProfileRig& r) { r.Policy(RegistryRoot::LocalMachine, L"${user_name}\\c"); },
-         {L"Chrome ${user_name}\\c [] moved"}},
-        {"an environment variable",
-         [&](ProfileRig& r) { r.Policy(RegistryRoot::LocalMachine, L"%LOCALAPPDATA%\\c"); },
-         {L"Chrome %LOCALAPPDATA%\\c [] moved"}},
-        {"a relative folder", [&](ProfileRig& r) { r.Policy(RegistryRoot::LocalMachine, L"Chrome"); },
-         {L"Chrome Chrome [] moved"}},
         {"a policy that cannot be read", [&](ProfileRig& r) { r.registry.RefuseReads(L"UserDataDir"); },
          {L"Edge  [] moved", L"Chrome  [] moved", L"Brave  [] moved"}},
         {"Firefox's profiles with prefs.js, named by their folder when profiles.ini gives none",
@@ -171,5 +143,37 @@ TEST(BrowserProfiles, FindsTheProfilesThatHoldSettingsWhereverThePolicyPutsThem)
         ProfileRig rig;
         if (c.arrange) c.arrange(rig);
         EXPECT_EQ(rig.Found(), c.found);
+    }
+}
+
+TEST(BrowserProfiles, TheUserDataDirPolicyMovesTheProfilesOrLeavesThemUnresolved) {
+    struct Case {
+        const char* name;
+        std::wstring machine;
+        std::wstring user;
+        bool current;
+        std::wstring found;
+    };
+    const Case cases[] = {
+        {"none", L"", L"", true, L"Chrome " + kChrome + L"\\Default [Default]"},
+        {"the machine's, its variables in any case, before the user's", L"${LOCAL_APP_DATA}/Chrome Data\\", L"D:\\x",
+         true, L"Chrome C:\\Users\\Rumi\\AppData\\Local\\Chrome Data\\Default [Default]"},
+        {"the user's", L"", L"${profile}\\c", true, L"Chrome C:\\Users\\Rumi\\c\\Default [Default]"},
+        {"another user's is not in this one's HKCU", L"", L"D:\\x", false,
+         L"Chrome " + kChrome + L"\\Default [Default]"},
+        {"a variable Glyphor cannot know", L"${user_name}\\c", L"", true, L"Chrome ${user_name}\\c [] moved"},
+        {"an environment variable", L"", L"%LOCALAPPDATA%\\c", true, L"Chrome %LOCALAPPDATA%\\c [] moved"},
+        {"a relative folder", L"Chrome", L"", true, L"Chrome Chrome [] moved"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProfileRig rig;
+        rig.user.current = c.current;
+        if (!c.machine.empty()) rig.Policy(RegistryRoot::LocalMachine, c.machine);
+        if (!c.user.empty()) rig.Policy(RegistryRoot::CurrentUser, c.user);
+        for (const std::wstring& folder : {kChrome, std::wstring(L"C:\\Users\\Rumi\\AppData\\Local\\Chrome Data"),
+                                          std::wstring(L"C:\\Users\\Rumi\\c")})
+            rig.Preferences(folder + L"\\Default");
+        EXPECT_EQ(rig.Found(), std::vector<std::wstring>{c.found});
     }
 }
