@@ -132,8 +132,9 @@ bool frmMain::CreateControls(HINSTANCE instance) {
     chkFS_ = add(Picture1_, WC_BUTTONW, L" Enable Font Smoothing", BS_AUTOCHECKBOX | WS_TABSTOP, 0, ControlId::chkFS);
     chkIE_ = add(Picture1_, WC_BUTTONW, L" Set as IE Default for Bengali", BS_AUTOCHECKBOX | WS_TABSTOP, 0,
                  ControlId::chkIE);
-    chkBrowsers_ = add(Picture1_, WC_BUTTONW, L" Set in Edge, Chrome and Firefox", BS_AUTOCHECKBOX | WS_TABSTOP, 0,
-                       ControlId::chkBrowsers);
+    // Its text may take two lines: the first beside the box, as its neighbours' one line is.
+    chkBrowsers_ = add(Picture1_, WC_BUTTONW, L" Set in Edge, Chrome and Firefox",
+                       BS_AUTOCHECKBOX | BS_MULTILINE | BS_TOP | WS_TABSTOP, 0, ControlId::chkBrowsers);
     cmdFix_ = add(Picture1_, WC_BUTTONW, L"&Fix It", BS_PUSHBUTTON | WS_TABSTOP, 0, ControlId::cmdFix);
     cmdDef_ = add(Picture1_, WC_BUTTONW, L"&Restore", BS_PUSHBUTTON | WS_TABSTOP, 0, ControlId::cmdDef);
     Command1_ = add(Picture1_, WC_BUTTONW, L"&About", BS_PUSHBUTTON | WS_TABSTOP, 0, ControlId::Command1);

@@ -13,9 +13,11 @@ struct TwipsPlace {
     std::int32_t left, top, width, height;
 };
 
-// chkBrowsers takes one row of the panel, as far below chkIE as chkIE is
-// below chkFS; the buttons, the panel, the frame and the window grow by it.
-constexpr std::int32_t kCheckBoxRow = 320;
+// chkBrowsers starts as far below chkIE as chkIE is below chkFS. Its text is
+// longer than the panel is wide in the window's font, so its row holds two
+// lines; the buttons, the panel, the frame and the window grow by that row.
+constexpr std::int32_t kCheckBoxRow = 500;
+constexpr std::int32_t kTwoLineCheckBox = 450;
 constexpr std::int32_t kClientWidth = 3420;
 constexpr std::int32_t kClientHeight = 3045 + kCheckBoxRow;
 constexpr std::int32_t kListItemHeight = 360;
@@ -32,7 +34,7 @@ constexpr std::array<TwipsPlace, 11> kControls{{
     {Picture1, Frame1, 120, 1080, 3045, 1335 + kCheckBoxRow},
     {chkFS, Picture1, 120, 80, 2895, 270},
     {chkIE, Picture1, 120, 400, 2895, 270},
-    {chkBrowsers, Picture1, 120, 400 + kCheckBoxRow, 2895, 270},
+    {chkBrowsers, Picture1, 120, 720, 2895, kTwoLineCheckBox},
     {cmdFix, Picture1, 120, 840 + kCheckBoxRow, 885, 420},
     {cmdDef, Picture1, 1080, 840 + kCheckBoxRow, 915, 420},
     {Command1, Picture1, 2040, 840 + kCheckBoxRow, 885, 420},

@@ -45,7 +45,7 @@ TEST(MainWindowEndToEnd, WindowAndControlsAreLaidOutAsDesigned) {
     RECT client{};
     GetClientRect(glyphor.window, &client);
     EXPECT_EQ(client.right, ScreenPixels(3420));
-    EXPECT_EQ(client.bottom, ScreenPixels(3365));
+    EXPECT_EQ(client.bottom, ScreenPixels(3545));
     RECT frame{};
     GetWindowRect(glyphor.window, &frame);
     EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
@@ -54,16 +54,16 @@ TEST(MainWindowEndToEnd, WindowAndControlsAreLaidOutAsDesigned) {
     using namespace ControlId;
     const Expected controls[] = {
         {lblDefFont, L"Static", L"Default Font is - Vrinda", 0, 120, 120, 3135, 255},
-        {Frame1, L"Button", L":: Choose your font  ::", 0, 90, 480, 3240, 2780},
+        {Frame1, L"Button", L":: Choose your font  ::", 0, 90, 480, 3240, 2960},
         {lblFont, L"Static", L"Font Name: (e.g.- Bangla)", Frame1, 225, 315, 2670, 330},
         {comFont, L"ComboBox", L"Choose a Font from the list", Frame1, 120, 675, 3015, 390},
-        {Picture1, L"GlyphorPanel", L"", Frame1, 120, 1080, 3045, 1655},
+        {Picture1, L"GlyphorPanel", L"", Frame1, 120, 1080, 3045, 1835},
         {chkFS, L"Button", L" Enable Font Smoothing", Picture1, 120, 80, 2895, 270},
         {chkIE, L"Button", L" Set as IE Default for Bengali", Picture1, 120, 400, 2895, 270},
-        {chkBrowsers, L"Button", L" Set in Edge, Chrome and Firefox", Picture1, 120, 720, 2895, 270},
-        {cmdFix, L"Button", L"&Fix It", Picture1, 120, 1160, 885, 420},
-        {cmdDef, L"Button", L"&Restore", Picture1, 1080, 1160, 915, 420},
-        {Command1, L"Button", L"&About", Picture1, 2040, 1160, 885, 420},
+        {chkBrowsers, L"Button", L" Set in Edge, Chrome and Firefox", Picture1, 120, 720, 2895, 450},
+        {cmdFix, L"Button", L"&Fix It", Picture1, 120, 1340, 885, 420},
+        {cmdDef, L"Button", L"&Restore", Picture1, 1080, 1340, 915, 420},
+        {Command1, L"Button", L"&About", Picture1, 2040, 1340, 885, 420},
     };
     for (const auto& c : controls) {
         SCOPED_TRACE(c.text);

@@ -17,11 +17,11 @@ TEST(DpiChange, EachWindowTakesItsNewLayoutsSizeCentredOnTheSuggestion) {
         PixelRect suggested;  // the old rectangle scaled, frame and all
         PixelRect expected;
     } moves[] = {
-        // Client 342 x 337: one pixel to spare across.
-        {"main window to 150 %", 144, {4, 30, 4, 4}, {1920, 100, 2271, 471}, {1920, 100, 2270, 471}},
-        // Client 285 x 280: one pixel short each way, on the left of the origin.
-        {"main window to 125 %", 120, {4, 27, 4, 4}, {-600, 40, -308, 350}, {-601, 39, -308, 350}},
-        {"main window back to 100 %", 96, {3, 22, 3, 3}, {395, 270, 629, 519}, {395, 270, 629, 519}},
+        // Client 342 x 355: one pixel to spare across.
+        {"main window to 150 %", 144, {4, 30, 4, 4}, {1920, 100, 2271, 489}, {1920, 100, 2270, 489}},
+        // Client 285 x 295: one pixel short each way, on the left of the origin.
+        {"main window to 125 %", 120, {4, 27, 4, 4}, {-600, 40, -308, 365}, {-601, 39, -308, 365}},
+        {"main window back to 100 %", 96, {3, 22, 3, 3}, {395, 270, 629, 531}, {395, 270, 629, 531}},
         // 498 x 450, as suggested.
         {"About window to 200 %", 192, {}, {2100, 50, 2598, 500}, {2100, 50, 2598, 500}},
     };

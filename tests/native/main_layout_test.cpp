@@ -12,20 +12,21 @@ namespace {
 using namespace ControlId;
 
 // Where the controls are at 96 DPI, in pixels: as they have always been,
-// but for chkBrowsers' row below chkIE, which moves the buttons down and
-// makes the panel, the frame and the window taller by 21 pixels.
+// but for chkBrowsers' row of two lines below chkIE, which moves the
+// buttons down and makes the panel, the frame and the window taller by 33
+// pixels.
 TEST(MainLayout, At96DpiEveryControlKeepsItsPixels) {
     const MainLayout layout = MainLayoutAt(96);
     EXPECT_EQ(layout.clientWidth, 228);
-    EXPECT_EQ(layout.clientHeight, 224);
+    EXPECT_EQ(layout.clientHeight, 236);
     const struct {
         int id;
         PixelRect rect;
     } expected[] = {
-        {lblDefFont, {8, 8, 217, 25}}, {Frame1, {6, 32, 222, 217}},   {lblFont, {15, 21, 193, 43}},
-        {comFont, {8, 45, 209, 71}},   {Picture1, {8, 72, 211, 182}}, {chkFS, {8, 5, 201, 23}},
-        {chkIE, {8, 27, 201, 45}},     {chkBrowsers, {8, 48, 201, 66}}, {cmdFix, {8, 77, 67, 105}},
-        {cmdDef, {72, 77, 133, 105}},  {Command1, {136, 77, 195, 105}},
+        {lblDefFont, {8, 8, 217, 25}}, {Frame1, {6, 32, 222, 229}},   {lblFont, {15, 21, 193, 43}},
+        {comFont, {8, 45, 209, 71}},   {Picture1, {8, 72, 211, 194}}, {chkFS, {8, 5, 201, 23}},
+        {chkIE, {8, 27, 201, 45}},     {chkBrowsers, {8, 48, 201, 78}}, {cmdFix, {8, 89, 67, 117}},
+        {cmdDef, {72, 89, 133, 117}},  {Command1, {136, 89, 195, 117}},
     };
     for (const auto& e : expected) EXPECT_EQ(layout.RectOf(e.id), e.rect) << "control " << e.id;
     EXPECT_EQ(layout.comboDroppedHeight, 26 + 12 * 24);
