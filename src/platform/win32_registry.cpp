@@ -15,6 +15,14 @@ HKEY PredefinedKey(RegistryRoot root) {
     return nullptr;
 }
 
+// The key opened for `access`; empty when it is missing or cannot be opened.
+unique_hkey OpenKey(RegistryRoot root, std::wstring_view path, REGSAM access) {
+    unique_hkey key;
+    if (RegOpenKeyExW(PredefinedKey(root), std::wstring(path).c_str(), 0, access, key.put()) != ERROR_SUCCESS)
+        key.reset();
+    return key;
+}
+
 }  // namespace
 
 QueriedValue Win32Registry::Query(RegistryRoot root, std::wstring_view path, std::wstring_view name) {
@@ -68,10 +76,8 @@ bool Win32Registry::Delete(RegistryRoot root, std::wstring_view path, std::wstri
 
 std::vector<std::wstring> Win32Registry::ValueNames(RegistryRoot root, std::wstring_view path) {
     std::vector<std::wstring> names;
-    const std::wstring keyPath(path);
-    unique_hkey key;
-    if (RegOpenKeyExW(PredefinedKey(root), keyPath.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
-        return names;
+    const unique_hkey key = OpenKey(root, path, KEY_QUERY_VALUE);
+    if (!key) return names;
     DWORD longest = 0;
     if (RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest, nullptr,
                          nullptr, nullptr) != ERROR_SUCCESS)
@@ -91,10 +97,8 @@ std::vector<std::wstring> Win32Registry::ValueNames(RegistryRoot root, std::wstr
 
 std::vector<std::wstring> Win32Registry::SubkeyNames(RegistryRoot root, std::wstring_view path) {
     std::vector<std::wstring> names;
-    const std::wstring keyPath(path);
-    unique_hkey key;
-    if (RegOpenKeyExW(PredefinedKey(root), keyPath.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, key.put()) != ERROR_SUCCESS)
-        return names;
+    const unique_hkey key = OpenKey(root, path, KEY_ENUMERATE_SUB_KEYS);
+    if (!key) return names;
     // A key name has at most 255 characters.
     std::wstring name(256, L'\0');
     for (DWORD index = 0;; ++index) {
