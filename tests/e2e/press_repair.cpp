@@ -1,7 +1,8 @@
-// Presses Fix It (with a face typed) or Restore in a freshly started
-// Glyphor, as a person would, and answers every box that follows: OK to a
-// message, Yes to a question, No to the restart prompt. Then closes it.
-//   press_repair fix FACE | press_repair restore
+// Presses Fix It (with a face typed, and the browsers' box ticked when asked)
+// or Restore in a freshly started Glyphor, as a person would, and answers
+// every box that follows: OK to a message, Yes to a question, No to the
+// restart prompt. Then closes it.
+//   press_repair fix FACE [--browsers] | press_repair restore
 // Exits 0 once the restart prompt was reached and Glyphor has closed.
 #include <windows.h>
 
@@ -15,8 +16,9 @@ using namespace driver;
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring operation = argc > 1 ? argv[1] : L"";
-    if (!(operation == L"restore" || (operation == L"fix" && argc > 2))) {
-        std::fputs("usage: press_repair fix FACE | press_repair restore\n", stderr);
+    const bool browsers = argc == 4 && std::wstring(argv[3]) == L"--browsers";
+    if (!(operation == L"restore" || (operation == L"fix" && (argc == 3 || browsers)))) {
+        std::fputs("usage: press_repair fix FACE [--browsers] | press_repair restore\n", stderr);
         return 2;
     }
     StartedGlyphor glyphor;
@@ -24,6 +26,15 @@ int wmain(int argc, wchar_t** argv) {
     if (operation == L"fix") {
         const HWND combo = ChildById(glyphor.window, ControlId::comFont);
         SendMessageW(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[2]));
+    }
+    if (browsers) {
+        const HWND box = ChildById(glyphor.window, ControlId::chkBrowsers);
+        // BM_CLICK is posted: the tick must be seen before Fix It is pressed.
+        Click(box);
+        if (!WaitUntil(5s, [box] { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; })) {
+            std::fputs("the browsers' box is missing or did not tick\n", stderr);
+            return 1;
+        }
     }
     Click(ChildById(glyphor.window, operation == L"fix" ? ControlId::cmdFix : ControlId::cmdDef));
 
