@@ -61,6 +61,8 @@ void WriteDrawnWithJson(JsonWriter& json, const DrawnWith& drawn) {
     json.EndObject();
     json.Key(L"directWrite").BeginObject();
     WriteFont(json, drawn.directWriteAvailable ? drawn.directWrite : DrawnFont{});
+    // "Not available" and "maps no font" both leave the family null.
+    json.Key(L"available").Bool(drawn.directWriteAvailable);
     json.EndObject();
     json.EndObject();
 }

@@ -51,6 +51,7 @@ class CliJson(unittest.TestCase):
             self.assertIn(answer["via"], ["face", "substitute", "fallback", "link", "unknown"])
             self.assertTrue(answer["family"] is None or isinstance(answer["family"], str))
         self.assertLessEqual({"MS Shell Dlg 2", "Segoe UI", "Tahoma"}, set(drawn["interface"]["faces"]))
+        self.assertIsInstance(drawn["directWrite"]["available"], bool)
         # The prefix has no browser profiles; tests/e2e/browser_proof reads them where there are.
         self.assertEqual(status["browsers"], [])
 
