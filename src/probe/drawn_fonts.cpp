@@ -93,7 +93,8 @@ DrawnWith ProbeDrawnFonts(FontDrawing& drawing, Registry& registry, FontCatalog&
     drawn.messageFace = drawing.MessageFace();
     std::vector<std::wstring> faces;
     if (!drawn.messageFace.empty()) faces.push_back(drawn.messageFace);
-    for (const std::wstring_view face : kProbedInterfaceFaces) {
+    // Beside the message font, the interface faces a fix or its link touches.
+    for (const std::wstring_view face : kInterfaceFaces) {
         if (std::none_of(faces.begin(), faces.end(), [&](const std::wstring& each) { return SameFace(each, face); }))
             faces.emplace_back(face);
     }

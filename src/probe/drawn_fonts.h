@@ -48,9 +48,6 @@ struct DrawnWith {
     DrawnFont InterfaceText() const { return interfaceFaces.empty() ? DrawnFont{} : interfaceFaces.front().drawn; }
 };
 
-// The faces Windows draws its own interface with, beside the message font.
-inline constexpr std::wstring_view kProbedInterfaceFaces[] = {L"MS Shell Dlg 2", L"Segoe UI", L"Tahoma"};
-
 // Draws the sample on each path and tells which family each draws it with,
 // and how, from what Windows and its registry report.
 DrawnWith ProbeDrawnFonts(FontDrawing& drawing, Registry& registry, FontCatalog& fonts, const WindowsVersion& version);

@@ -50,7 +50,8 @@ class CliJson(unittest.TestCase):
             self.assertEqual(list(answer)[:2], ["family", "via"])
             self.assertIn(answer["via"], ["face", "substitute", "fallback", "link", "unknown"])
             self.assertTrue(answer["family"] is None or isinstance(answer["family"], str))
-        self.assertLessEqual({"MS Shell Dlg 2", "Segoe UI", "Tahoma"}, set(drawn["interface"]["faces"]))
+        self.assertLessEqual({"Segoe UI", "Tahoma", "Microsoft Sans Serif", "MS Shell Dlg 2"},
+                             set(drawn["interface"]["faces"]))
         self.assertIsInstance(drawn["directWrite"]["available"], bool)
         # The prefix has no browser profiles; tests/e2e/browser_proof reads them where there are.
         self.assertEqual(status["browsers"], [])

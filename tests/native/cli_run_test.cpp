@@ -364,8 +364,9 @@ TEST_F(Cli, StatusSaysWhichFontsReallyDrawBengaliNow) {
     EXPECT_TRUE(console.out.ends_with(
         L"Bengali text on this machine now:\n"
         L"  Interface text (Segoe UI): Nirmala UI (through font fallback)\n"
-        L"    in MS Shell Dlg 2: Nirmala UI (through font fallback)\n"
         L"    in Tahoma: Nirmala UI (through font fallback)\n"
+        L"    in Microsoft Sans Serif: Nirmala UI (through font fallback)\n"
+        L"    in MS Shell Dlg 2: Nirmala UI (through font fallback)\n"
         L"  Text that asks for Vrinda: Likhan (through FontSubstitutes)\n"
         L"  DirectWrite text: Nirmala UI (through font fallback)\n"
         L"  A fix shows here only after Windows restarts: run glyphor-cli status again then.\n"
@@ -377,7 +378,8 @@ TEST_F(Cli, StatusSaysWhichFontsReallyDrawBengaliNow) {
     const std::wstring font = L"{\n          \"family\": \"Nirmala UI\",\n          \"via\": \"fallback\"\n        }";
     EXPECT_NE(console.out.find(L"  \"drawnWith\": {\n    \"interface\": {\n      \"family\": \"Nirmala UI\",\n"
                                L"      \"via\": \"fallback\",\n      \"faces\": {\n        \"Segoe UI\": " + font +
-                               L",\n        \"MS Shell Dlg 2\": " + font + L",\n        \"Tahoma\": " + font +
+                               L",\n        \"Tahoma\": " + font + L",\n        \"Microsoft Sans Serif\": " + font +
+                               L",\n        \"MS Shell Dlg 2\": " + font +
                                L"\n      }\n    },\n    \"vrinda\": {\n      \"family\": \"Likhan\",\n"
                                L"      \"via\": \"substitute\"\n    },\n    \"directWrite\": {\n"
                                L"      \"family\": \"Nirmala UI\",\n      \"via\": \"fallback\",\n"

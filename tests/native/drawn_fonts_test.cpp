@@ -237,7 +237,7 @@ TEST(DrawnFonts, ProbesTheMessageFontFirstThenEachInterfaceFaceOnce) {
     const DrawnWith drawn = rig.Probe();
     std::vector<std::wstring> faces;
     for (const FaceDrawn& each : drawn.interfaceFaces) faces.push_back(each.face);
-    EXPECT_EQ(faces, (std::vector<std::wstring>{L"segoe ui", L"MS Shell Dlg 2", L"Tahoma"}));
+    EXPECT_EQ(faces, (std::vector<std::wstring>{L"segoe ui", L"Tahoma", L"Microsoft Sans Serif", L"MS Shell Dlg 2"}));
     EXPECT_EQ(*FaceAnswer(drawn, L"MS Shell Dlg 2"), Font(L"Tahoma", DrawnVia::Substitute));
 }
 
