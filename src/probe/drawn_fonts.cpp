@@ -5,11 +5,10 @@
 
 #include "common/text.h"
 #include "fonts/font_catalog.h"
+#include "fonts/font_settings.h"
 #include "platform/registry_access.h"
 #include "probe/emf_font_records.h"
 #include "probe/font_drawing.h"
-#include "repair/font_links.h"
-#include "repair/substitute_settings.h"
 
 namespace {
 
@@ -42,7 +41,7 @@ public:
         if (!family) return {};
         if (SameFace(*family, face)) return {family, reached};
         const std::wstring substitute = mRegistry::ReadRegistryText(
-            registry_, RegistryRoot::LocalMachine, SubstituteSettings::kFontSubstitutesPath, face);
+            registry_, RegistryRoot::LocalMachine, kFontSubstitutesPath, face);
         return {family, !substitute.empty() && SameFace(substitute, *family) ? DrawnVia::Substitute : DrawnVia::Unknown};
     }
 
@@ -71,8 +70,7 @@ public:
 
 private:
     std::vector<std::wstring> Links(std::wstring_view face) {
-        const auto value = registry_.Query(RegistryRoot::LocalMachine, kSystemLinkPath, face);
-        return value ? mRegistry::QueryValueStrings(*value) : std::vector<std::wstring>{};
+        return ReadLinkEntries(registry_, face).value_or(std::vector<std::wstring>{});
     }
 
     bool WritesBengali(std::wstring_view family) {

@@ -25,12 +25,6 @@ bool WritesBengali(FontCatalog& fonts, std::wstring_view entry) {
 
 }  // namespace
 
-std::optional<std::vector<std::wstring>> ReadLinkEntries(Registry& registry, std::wstring_view face) {
-    const auto value = registry.Query(RegistryRoot::LocalMachine, kSystemLinkPath, face);
-    if (!value) return std::nullopt;
-    return mRegistry::QueryValueStrings(*value);
-}
-
 std::vector<LinkList> ReadInterfaceLinks(Registry& registry, FontCatalog& fonts) {
     std::vector<LinkList> lists;
     for (std::wstring_view face : kInterfaceFaces) {

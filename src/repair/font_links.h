@@ -5,20 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "fonts/font_settings.h"
 #include "repair/plan.h"
 
 class FontCatalog;
 class Registry;
-
-// Font linking: for each base face, the fonts GDI draws a character from when
-// the base face lacks it, in order. Under Wine a link reaches Bengali text;
-// on Windows, Bengali is a complex script and goes to font fallback instead,
-// so the link is written only when asked for.
-inline constexpr std::wstring_view kSystemLinkPath =
-    L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink";
-// The faces Windows draws its interface with.
-inline constexpr std::wstring_view kInterfaceFaces[] = {L"Segoe UI", L"Tahoma", L"Microsoft Sans Serif",
-                                                        L"MS Shell Dlg 2"};
 
 // One base face's list as the registry holds it, each entry "FILE,Face" (a
 // face may be followed by scaling numbers, or missing), and whether the
@@ -28,9 +19,6 @@ struct LinkList {
     std::vector<std::wstring> entries;
     std::vector<bool> bengali;
 };
-
-// One base face's entries as the key holds them; nothing when it has no value for the face.
-std::optional<std::vector<std::wstring>> ReadLinkEntries(Registry& registry, std::wstring_view face);
 
 // The lists of the interface faces that the key has; a face it does not
 // list is left out, so that no value is added for it.

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "fonts/font_settings.h"
 #include "platform/registry.h"
 #include "repair/plan.h"
 
@@ -17,8 +18,7 @@ struct Row {
     std::wstring_view name;
 };
 
-inline constexpr std::wstring_view kFontSubstitutesPath =
-    L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes";
+using ::kFontSubstitutesPath;
 // Internet Explorer's fonts for script 11, Bengali, of the user running the program.
 inline constexpr std::wstring_view kBengaliScriptPath =
     L"Software\\Microsoft\\Internet Explorer\\International\\Scripts\\11";
@@ -37,8 +37,7 @@ inline constexpr Row kRows[] = {kSubstitute, kIEFixedFont, kIEPropFont, kFontSmo
 inline constexpr std::wstring_view kSmoothingOn = L"2";
 inline constexpr unsigned kClearType = 2;
 
-// Where Windows registers its fonts: value "FACE (TrueType)" = file name.
-inline constexpr std::wstring_view kFontsPath = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+using ::kFontsPath;
 
 // The row as a plan names it.
 inline plan::ValueRef At(const Row& row) { return {row.root, std::wstring(row.path), std::wstring(row.name)}; }

@@ -141,10 +141,13 @@ TEST_F(HighDpi, AboutWindowIsHalfAgainAsLargeAndEscGivesTheMainWindowBack) {
     EXPECT_TRUE(WaitUntil(5s, [&] { return !IsWindowVisible(about); })) << "still shown";
     EXPECT_TRUE(IsWindowEnabled(glyphor.window));
     EXPECT_TRUE(WaitUntil(5s, [&] { return GetForegroundWindow() == glyphor.window; }));
-    GUITHREADINFO input{};
-    input.cbSize = sizeof input;
-    GetGUIThreadInfo(GetWindowThreadProcessId(glyphor.window, nullptr), &input);
-    EXPECT_TRUE(IsChild(glyphor.window, input.hwndFocus)) << "the keyboard focus is not in the main window";
+    // The window takes the focus back as it handles its activation, a moment after it is in front.
+    EXPECT_TRUE(WaitUntil(5s, [&] {
+        GUITHREADINFO input{};
+        input.cbSize = sizeof input;
+        GetGUIThreadInfo(GetWindowThreadProcessId(glyphor.window, nullptr), &input);
+        return IsChild(glyphor.window, input.hwndFocus) != FALSE;
+    })) << "the keyboard focus is not in the main window";
     EXPECT_TRUE(glyphor.program.Running());
 }
 
