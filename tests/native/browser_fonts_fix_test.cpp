@@ -65,21 +65,6 @@ TEST_F(BrowserFonts, FixSetsEveryProfileButAnOpenBrowsersAndRestoreGivesItBack) 
     EXPECT_EQ(profiles.files[edge], kChromeSettings) << "the fix never touched it";
 }
 
-TEST_F(BrowserFonts, AProfileThatCannotBeEditedIsNamedAndTheOthersAreSet) {
-    const std::wstring truncated = AddChromiumProfile(L"Google\\Chrome\\User Data", L"Profile 1", R"({"homepage":)");
-    profiles.readOnly.insert(firefox);
-    Fix();
-    EXPECT_EQ(profiles.files[truncated], R"({"homepage":)");
-    EXPECT_EQ(profiles.files[firefox], kFirefoxSettings);
-    EXPECT_EQ(ReadChromiumBengaliFonts(profiles.files[chrome])->serif, L"Likhan");
-    const std::wstring warning = Warning();
-    EXPECT_NE(warning.find(L"Google Chrome's profile \u201CProfile 1\u201D were left as they were: Glyphor cannot read " +
-                           truncated + L"."),
-              std::wstring::npos)
-        << testing::PrintToString(warning);
-    EXPECT_NE(warning.find(firefox + L" is read-only."), std::wstring::npos) << testing::PrintToString(warning);
-}
-
 TEST_F(BrowserFonts, AProfileThatNamesTheFaceAlreadyIsLeftAloneEvenWhileItsBrowserRuns) {
     Fix();
     log.clear();
@@ -88,10 +73,4 @@ TEST_F(BrowserFonts, AProfileThatNamesTheFaceAlreadyIsLeftAloneEvenWhileItsBrows
     Fix();
     EXPECT_EQ(Replaced(), (std::vector<std::wstring>{edge}));
     EXPECT_EQ(Warning(), L"");
-}
-
-TEST_F(BrowserFonts, AnUntickedFixLeavesTheBrowsersAlone) {
-    window.browsers = false;
-    Fix();
-    EXPECT_TRUE(Replaced().empty());
 }

@@ -79,21 +79,6 @@ TEST(BrowserProfiles, ProfilesIniListsItsProfilesWithTheirFullPaths) {
     for (const Case& c : cases) EXPECT_EQ(ListFirefoxProfiles(c.ini, folder), c.profiles) << c.name;
 }
 
-TEST(BrowserProfiles, EachProfileNamesItsSettingsAndItsBrowsersLock) {
-    ProfileRig rig;
-    rig.files.files[kChrome + L"\\Local State"] = R"({"profile":{"info_cache":{"Default":{"name":"Rumi"}}}})";
-    rig.Preferences(kChrome + L"\\Default");
-    rig.files.files[kFirefox + L"\\profiles.ini"] = "[Profile0]\nName=default\nIsRelative=1\nPath=Profiles/a.default\n";
-    rig.files.files[kFirefox + L"\\Profiles\\a.default\\prefs.js"] = "";
-    const auto& browsers = KnownBrowsers();
-    const std::vector<BrowserProfile> expected{
-        {&browsers[1], kChrome + L"\\Default", L"Rumi", kChrome + L"\\Default\\Preferences", kChrome + L"\\lockfile"},
-        {&browsers[3], kFirefox + L"\\Profiles\\a.default", L"default", kFirefox + L"\\Profiles\\a.default\\prefs.js",
-         kFirefox + L"\\Profiles\\a.default\\parent.lock"},
-    };
-    EXPECT_EQ(FindBrowserProfiles(rig.files, rig.registry, rig.user), expected);
-}
-
 TEST(BrowserProfiles, FindsTheProfilesThatHoldSettingsInTheOrderOfTheirLists) {
     const std::wstring edge = L"C:\\Users\\Rumi\\AppData\\Local\\Microsoft\\Edge\\User Data";
     struct Case {

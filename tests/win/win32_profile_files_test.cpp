@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/unique_handle.h"
 #include "win_test_files.h"
 
 namespace {
@@ -17,36 +16,14 @@ void Write(const std::wstring& path, const std::string& contents) {
     std::ofstream(std::filesystem::path(path), std::ios::binary) << contents;
 }
 
-// A lock as a running browser holds it: Chromium shares it for reading, Firefox not at all.
-unique_handle HoldLock(const std::wstring& path, DWORD sharing) {
-    const HANDLE held = CreateFileW(path.c_str(), GENERIC_WRITE, sharing, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return unique_handle(held == INVALID_HANDLE_VALUE ? nullptr : held);
-}
-
 std::size_t FilesIn(const std::wstring& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
 
 }  // namespace
 
-TEST(Win32ProfileFiles, ALockIsHeldOnlyWhileABrowserHoldsItOpen) {
-    const std::wstring folder = FreshTempFolder(L"glyphor-locks");
-    Win32ProfileFiles files;
-    EXPECT_FALSE(files.IsLockHeld(folder + L"lockfile")) << "no lock at all";
-    for (const DWORD sharing : {DWORD{FILE_SHARE_READ}, DWORD{0}}) {
-        SCOPED_TRACE(sharing);
-        {
-            const unique_handle held = HoldLock(folder + L"lockfile", sharing);
-            ASSERT_TRUE(held);
-            EXPECT_TRUE(files.IsLockHeld(folder + L"lockfile"));
-            // Its settings can still be read while it runs, as status does.
-            Write(folder + L"Preferences", "{}");
-            EXPECT_EQ(files.Read(folder + L"Preferences").bytes, "{}");
-        }
-        EXPECT_FALSE(files.IsLockHeld(folder + L"lockfile")) << "a lock left behind";
-    }
-}
-
+// Whether a held lock blocks, and a stale one does not, browser_proof shows
+// with the locks held as the browsers hold them.
 TEST(Win32ProfileFiles, ReplacesInOneStepOrLeavesTheFileAsItWas) {
     const std::wstring folder = FreshTempFolder(L"glyphor-replace");
     const std::wstring settings = folder + L"Preferences";
