@@ -1,6 +1,7 @@
 #include "cli/format_browser_fonts.h"
 
 #include "cli/json_writer.h"
+#include "common/text.h"
 
 namespace {
 
@@ -32,14 +33,14 @@ void Face(JsonWriter& json, const wchar_t* key, const std::optional<BengaliFonts
 }  // namespace
 
 std::wstring NameProfile(const BrowserProfile& profile) {
-    return std::wstring(profile.browser->name) + L"'s profile \u201C" + profile.name + L"\u201D (" + profile.folder + L")";
+    return std::wstring(profile.browser->name) + L"'s profile " + Quoted(profile.name) + L" (" + profile.folder + L")";
 }
 
 std::wstring FormatBrowserFontsText(const std::vector<ObservedProfile>& profiles) {
     std::wstring text = L"Bengali in browsers:\n";
     if (profiles.empty()) text += L"  no profile of Edge, Chrome, Brave or Firefox found\n";
     for (const ObservedProfile& seen : profiles) {
-        text += L"  " + std::wstring(seen.profile.browser->name) + L", \u201C" + seen.profile.name + L"\u201D: " +
+        text += L"  " + std::wstring(seen.profile.browser->name) + L", " + Quoted(seen.profile.name) + L": " +
                 DescribeFonts(seen) + (seen.problem == ProfileProblem::Open ? L"; in use" : L"") + L"\n";
         text += L"    " + seen.profile.folder + L"\n";
     }

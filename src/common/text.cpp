@@ -40,3 +40,5 @@ std::wstring_view BareFileName(std::wstring_view path) {
 bool IsAbsolutePath(std::wstring_view path) {
     return (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') || path.starts_with(L"\\\\");
 }
+
+std::wstring Quoted(std::wstring_view text) { return L"\u201C" + std::wstring(text) + L"\u201D"; }

@@ -19,6 +19,9 @@ bool IsAbsolutePath(std::wstring_view path);
 // so text holding one comes back as another.
 bool HoldsUnpairedSurrogate(std::wstring_view text);
 
+// The text in curly double quotes, as the program's sentences quote a name.
+std::wstring Quoted(std::wstring_view text);
+
 // The last part of a path: what follows its last backslash or slash.
 std::wstring_view BareFileName(std::wstring_view path);
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "common/text.h"
+
 namespace {
 
 using plan::ProfileProblem;
-
-std::wstring Quoted(std::wstring_view text) { return L"\u201C" + std::wstring(text) + L"\u201D"; }
 
 std::wstring DescribeProfile(const ProfileLeftAlone& left) {
     const BrowserProfile& profile = left.profile;

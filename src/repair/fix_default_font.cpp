@@ -25,8 +25,6 @@ plan::Step Write(const FixFacts& facts, const SubstituteSettings::Row& row, Regi
     return {plan::SetValue{SubstituteSettings::At(row), std::move(value), std::move(failure)}, {}, changes};
 }
 
-std::wstring Quoted(std::wstring_view face) { return L"\u201C" + std::wstring(face) + L"\u201D"; }
-
 // "\u0985 is missing", "\u0995 and \u09B9 are missing", "\u0985, \u0995 and \u09B9 are missing".
 std::wstring ListedLetters(std::u16string_view letters) {
     std::wstring text;

@@ -72,7 +72,7 @@ std::wstring DescribeProfileEdit(const EditBrowserFonts& edit) {
                                        : L"font.name.serif.x-beng and font.name.sans-serif.x-beng";
     std::wstring text = edit.face ? L"set " + keys + L" to \"" + *edit.face + L"\" in " + profile.settings
                                   : L"give back what the fix took of " + keys + L" in " + profile.settings;
-    text += L" (" + std::wstring(profile.browser->name) + L", profile \u201C" + profile.name + L"\u201D)";
+    text += L" (" + std::wstring(profile.browser->name) + L", profile " + Quoted(profile.name) + L")";
     switch (edit.seen) {
     case ProfileProblem::None: break;
     case ProfileProblem::Open: text += L"; skipped while " + std::wstring(profile.browser->name) + L" is open"; break;
