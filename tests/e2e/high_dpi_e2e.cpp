@@ -194,8 +194,16 @@ TEST_F(HighDpi, EachListEntryShowsTheBengaliSampleInItsOwnFamily) {
                 return likeness > 0.9;
             }};
         const std::wstring what = L"item-" + std::to_wstring(i);
+        // The list's place is asked for at each look: Wine may report the
+        // popup on top before it has put it on the screen where it stays.
         const auto drawnAsExpected = WaitForScreen(
-            [&] { return RECT{origin.x, top, origin.x + client.right, top + itemHeight}; }, sample, what, 5s);
+            [&] {
+                POINT now{0, 0};
+                ClientToScreen(list, &now);
+                const int at = now.y + i * itemHeight;
+                return RECT{now.x, at, now.x + client.right, at + itemHeight};
+            },
+            sample, what, 5s);
         if (drawnAsExpected) continue;
         const std::wstring expectedPicture = EvidencePath(what + L"-expected");
         SaveBitmap(sampleDrawn, expectedPicture);
