@@ -10,8 +10,7 @@ std::vector<MarkedFamily> MarkBengaliFamilies(const std::vector<std::wstring>& i
     for (const std::wstring& family : installed) {
         const auto seen = [&](const MarkedFamily& each) { return each.family == family; };
         if (std::any_of(marked.begin(), marked.end(), seen)) continue;
-        const auto coverage = fonts.Coverage(family);
-        if (!coverage || !mFontEnum::CoversAll(*coverage, mFontEnum::kBengaliLetters)) continue;
+        if (!WritesBengali(fonts, family)) continue;
         marked.push_back({family, std::find(listed.begin(), listed.end(), family) != listed.end()});
     }
     return marked;

@@ -95,7 +95,7 @@ public:
             }
         }
         findings.fixWaiting = ClassifyDefaultFont(status) == DefaultFontState::Substituted &&
-                              EqualNoCase(TrimBlanks(*status.substitute), TrimBlanks(face));
+                              SameFaceName(*status.substitute, face);
         if (findings.unanswered) Error(L"Glyphor could not measure what draws Bengali, so it cannot tell.\n");
         else if (findings.fixWaiting && !findings.allShown && !findings.browsersShort)
             Error(L"The fix for " + face + L" is in place and shows once Windows has restarted.\n");

@@ -1,7 +1,8 @@
 #include "common/text.h"
 
 #include <algorithm>
-#include <cwctype>
+#include <cstdint>
+#include <iterator>
 
 std::wstring TrimBlanks(std::wstring_view text) {
     const auto first = text.find_first_not_of(L' ');
@@ -26,11 +27,38 @@ bool HoldsUnpairedSurrogate(std::wstring_view text) {
     return false;
 }
 
+namespace {
+
+struct UpperCaseRun {
+    char16_t first, last;
+    std::uint8_t stride;
+    std::int32_t distance;
+};
+
+constexpr UpperCaseRun kUpperCaseRuns[] = {
+#include "common/upper_case_table.inc"
+};
+
+// One code unit through the uppercase table: a surrogate, and any unit the
+// table has no mapping for, is itself.
+char16_t UpperCaseUnit(char16_t unit) {
+    const auto after = std::upper_bound(std::begin(kUpperCaseRuns), std::end(kUpperCaseRuns), unit,
+                                        [](char16_t each, const UpperCaseRun& run) { return each < run.first; });
+    if (after == std::begin(kUpperCaseRuns)) return unit;
+    const UpperCaseRun& run = *std::prev(after);
+    if (unit > run.last || (unit - run.first) % run.stride != 0) return unit;
+    return static_cast<char16_t>(unit + run.distance);
+}
+
+}  // namespace
+
 bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-               return std::towlower(static_cast<wint_t>(x)) == std::towlower(static_cast<wint_t>(y));
+               return x == y || UpperCaseUnit(static_cast<char16_t>(x)) == UpperCaseUnit(static_cast<char16_t>(y));
            });
 }
+
+bool SameFaceName(std::wstring_view a, std::wstring_view b) { return EqualNoCase(TrimBlanks(a), TrimBlanks(b)); }
 
 std::wstring_view BareFileName(std::wstring_view path) {
     const auto slash = path.find_last_of(L"\\/");

@@ -26,5 +26,9 @@ std::wstring Quoted(std::wstring_view text);
 std::wstring_view BareFileName(std::wstring_view path);
 
 // The texts are the same but for case, as Windows compares face, file and
-// value names.
+// value names: ordinal, one UTF-16 unit at a time through an uppercase
+// table, so that "ÉKA" is "éka" but "ß" is not "SS".
 bool EqualNoCase(std::wstring_view a, std::wstring_view b);
+
+// The same face name, but for case and the blanks a family name may end in.
+bool SameFaceName(std::wstring_view a, std::wstring_view b);

@@ -20,3 +20,9 @@ bool CoversAll(std::span<const WcRange> ranges, std::span<const char16_t> codePo
 }
 
 }  // namespace mFontEnum
+
+bool WritesBengali(FontCatalog& fonts, std::wstring_view family) {
+    if (family.empty()) return false;
+    const auto coverage = fonts.Coverage(family);
+    return coverage && mFontEnum::CoversAll(*coverage, mFontEnum::kBengaliLetters);
+}

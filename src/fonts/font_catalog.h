@@ -30,3 +30,6 @@ bool CoversAll(std::span<const WcRange> ranges, std::span<const char16_t> codePo
 inline constexpr char16_t kBengaliLetters[] = {u'\u0985', u'\u0995', u'\u09B9'};
 
 }  // namespace mFontEnum
+
+// True when the family is installed and has all of kBengaliLetters.
+bool WritesBengali(FontCatalog& fonts, std::wstring_view family);

@@ -26,6 +26,10 @@ inline constexpr std::wstring_view kSystemLinkPath =
 inline constexpr std::wstring_view kInterfaceFaces[] = {L"Segoe UI", L"Tahoma", L"Microsoft Sans Serif",
                                                         L"MS Shell Dlg 2"};
 
+// The face of a link entry "FILE,Face" or "FILE,Face,scale"; empty when the
+// entry names only a file.
+std::wstring_view FaceOfLinkEntry(std::wstring_view entry);
+
 // One base face's link entries as the key holds them, each "FILE,Face";
 // nothing when it has no value for the face.
 std::optional<std::vector<std::wstring>> ReadLinkEntries(Registry& registry, std::wstring_view face);

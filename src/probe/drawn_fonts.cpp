@@ -1,7 +1,6 @@
 #include "probe/drawn_fonts.h"
 
 #include <algorithm>
-#include <cwctype>
 
 #include "common/text.h"
 #include "fonts/font_catalog.h"
@@ -12,70 +11,64 @@
 
 namespace {
 
-// Windows matches face names without regard to case, and a family may end in a blank.
-bool SameFace(std::wstring_view a, std::wstring_view b) {
-    const std::wstring left = TrimBlanks(a), right = TrimBlanks(b);
-    return left.size() == right.size() &&
-           std::equal(left.begin(), left.end(), right.begin(), [](wchar_t x, wchar_t y) {
-               return std::towlower(static_cast<wint_t>(x)) == std::towlower(static_cast<wint_t>(y));
-           });
-}
-
-std::wstring_view FaceOfLinkEntry(std::wstring_view entry) {
-    const auto comma = entry.find(L',');
-    if (comma == std::wstring_view::npos) return {};
-    const std::wstring_view rest = entry.substr(comma + 1);
-    return rest.substr(0, rest.find(L','));
-}
+// The letter whose outline tells which linked font drew it: ক.
+constexpr wchar_t kProbeLetter = L'\u0995';
 
 class Probe {
 public:
     Probe(FontDrawing& drawing, Registry& registry, FontCatalog& fonts)
         : drawing_(drawing), registry_(registry), fonts_(fonts) {}
 
+    // What drew the sample where text asks for `face`, as the metafile of its
+    // drawing shows. Uniscribe draws what the face cannot write in another
+    // font, its link's or its fallback's; failing that, the face drew it.
+    DrawnFont Measure(std::wstring_view face) {
+        const std::vector<std::wstring> drawn = mProbe::ReadDrawnFontFaces(drawing_.RecordText(face, kBengaliSample));
+        if (drawn.empty()) return {};
+        const auto other = std::find_if(drawn.begin(), drawn.end(),
+                                        [&](const std::wstring& each) { return !SameFaceName(each, face); });
+        if (other != drawn.end()) return Resolve(*other, Linked(face, *other) ? DrawnVia::Link : DrawnVia::Fallback);
+        DrawnFont own = Resolve(face, DrawnVia::Face);
+        if (!own.family || WritesBengali(fonts_, *own.family)) return own;
+        // A family without Bengali drew it: GDI took the letters from a
+        // linked font inside the font, as Wine does, and the letter's outline
+        // is that font's.
+        return MatchLinkedOutline(face).value_or(own);
+    }
+
+private:
     // GDI takes a substitute only for a face that is not installed, so a
     // family other than the face asked for came from the substitute when
     // that names it; otherwise from GDI's own choice.
     DrawnFont Resolve(std::wstring_view face, DrawnVia reached) {
         const auto family = drawing_.ResolveFamily(face);
         if (!family) return {};
-        if (SameFace(*family, face)) return {family, reached};
+        if (SameFaceName(*family, face)) return {family, reached};
         const std::wstring substitute = mRegistry::ReadRegistryText(
             registry_, RegistryRoot::LocalMachine, kFontSubstitutesPath, face);
-        return {family, !substitute.empty() && SameFace(substitute, *family) ? DrawnVia::Substitute : DrawnVia::Unknown};
+        return {family, !substitute.empty() && SameFaceName(substitute, *family) ? DrawnVia::Substitute
+                                                                                : DrawnVia::Unknown};
     }
 
-    DrawnFont InterfaceFace(std::wstring_view face) {
-        const std::vector<std::wstring> created = mProbe::ReadCreatedFontFaces(drawing_.RecordText(face, kBengaliSample));
-        if (created.empty()) return {};
+    bool Linked(std::wstring_view face, std::wstring_view drawn) {
         const std::vector<std::wstring> links = Links(face);
-        // Uniscribe creates the face asked for first, then any it falls back or links to.
-        const auto other = std::find_if(created.rbegin(), created.rend(),
-                                        [&](const std::wstring& each) { return !SameFace(each, face); });
-        if (other != created.rend()) {
-            const bool linked = std::any_of(links.begin(), links.end(), [&](const std::wstring& entry) {
-                return SameFace(FaceOfLinkEntry(entry), *other);
-            });
-            return Resolve(*other, linked ? DrawnVia::Link : DrawnVia::Fallback);
-        }
-        DrawnFont own = Resolve(face, DrawnVia::Face);
-        if (!own.family || WritesBengali(*own.family)) return own;
-        // A link taken inside the font, as Wine takes it, leaves no font of its own in the record.
-        for (const std::wstring& entry : links) {
-            const std::wstring_view linked = FaceOfLinkEntry(entry);
-            if (!linked.empty() && WritesBengali(linked)) return {std::wstring(linked), DrawnVia::Link};
-        }
-        return own;
+        return std::any_of(links.begin(), links.end(),
+                           [&](const std::wstring& entry) { return SameFaceName(FaceOfLinkEntry(entry), drawn); });
     }
 
-private:
+    std::optional<DrawnFont> MatchLinkedOutline(std::wstring_view face) {
+        const std::vector<std::uint8_t> drawn = drawing_.OutlineLetter(face, kProbeLetter);
+        if (drawn.empty()) return std::nullopt;
+        for (const std::wstring& entry : Links(face)) {
+            const std::wstring_view linked = FaceOfLinkEntry(entry);
+            if (linked.empty() || drawing_.OutlineLetter(linked, kProbeLetter) != drawn) continue;
+            if (auto family = drawing_.ResolveFamily(linked)) return DrawnFont{std::move(family), DrawnVia::Link};
+        }
+        return std::nullopt;
+    }
+
     std::vector<std::wstring> Links(std::wstring_view face) {
         return ReadLinkEntries(registry_, face).value_or(std::vector<std::wstring>{});
-    }
-
-    bool WritesBengali(std::wstring_view family) {
-        const auto coverage = fonts_.Coverage(family);
-        return coverage && mFontEnum::CoversAll(*coverage, mFontEnum::kBengaliLetters);
     }
 
     FontDrawing& drawing_;
@@ -93,12 +86,12 @@ DrawnWith ProbeDrawnFonts(FontDrawing& drawing, Registry& registry, FontCatalog&
     if (!drawn.messageFace.empty()) faces.push_back(drawn.messageFace);
     // Beside the message font, the interface faces a fix or its link touches.
     for (const std::wstring_view face : kInterfaceFaces) {
-        if (std::none_of(faces.begin(), faces.end(), [&](const std::wstring& each) { return SameFace(each, face); }))
+        if (std::none_of(faces.begin(), faces.end(), [&](const std::wstring& each) { return SameFaceName(each, face); }))
             faces.emplace_back(face);
     }
-    for (const std::wstring& face : faces) drawn.interfaceFaces.push_back({face, probe.InterfaceFace(face)});
+    for (const std::wstring& face : faces) drawn.interfaceFaces.push_back({face, probe.Measure(face)});
 
-    drawn.vrinda = probe.Resolve(L"Vrinda", DrawnVia::Face);
+    drawn.vrinda = probe.Measure(L"Vrinda");
 
     // IDWriteFactory2, and with it the system fallback, came with Windows 8.1.
     const bool directWriteFallback = version.major > 6 || (version.major == 6 && version.minor >= 3);
@@ -107,7 +100,7 @@ DrawnWith ProbeDrawnFonts(FontDrawing& drawing, Registry& registry, FontCatalog&
         DirectWriteMapping mapping = drawing.MapDirectWriteFallback(base, kBengaliSample);
         drawn.directWriteAvailable = mapping.available;
         if (mapping.available && mapping.family) {
-            const DrawnVia via = SameFace(*mapping.family, base) ? DrawnVia::Face : DrawnVia::Fallback;
+            const DrawnVia via = SameFaceName(*mapping.family, base) ? DrawnVia::Face : DrawnVia::Fallback;
             drawn.directWrite = {std::move(mapping.family), via};
         }
     }
@@ -123,7 +116,7 @@ std::wstring MeasureInterfaceFamily(FontDrawing& drawing, Registry& registry, Fo
 std::vector<PathMissing> FindPathsMissing(const DrawnWith& drawn, std::wstring_view face, const WindowsVersion& version) {
     std::vector<PathMissing> missing;
     const auto check = [&](PathMissing::Path path, const DrawnFont& font) {
-        if (font.family && SameFace(*font.family, face)) return;
+        if (font.family && SameFaceName(*font.family, face)) return;
         missing.push_back({path, font.family});
     };
     if (!version.FallsBackPastVrinda()) check(PathMissing::Path::InterfaceText, drawn.InterfaceText());

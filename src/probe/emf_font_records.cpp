@@ -1,17 +1,32 @@
 #include "probe/emf_font_records.h"
 
+#include <map>
+#include <optional>
+
 namespace mProbe {
 namespace {
 
 constexpr std::uint32_t kHeaderRecord = 1;         // EMR_HEADER
 constexpr std::uint32_t kEndRecord = 14;           // EMR_EOF
+constexpr std::uint32_t kSelectRecord = 37;        // EMR_SELECTOBJECT
+constexpr std::uint32_t kDeleteRecord = 40;        // EMR_DELETEOBJECT
 constexpr std::uint32_t kCreateFontRecord = 82;    // EMR_EXTCREATEFONTINDIRECTW
+constexpr std::uint32_t kTextRecordA = 83;         // EMR_EXTTEXTOUTA
+constexpr std::uint32_t kTextRecordW = 84;         // EMR_EXTTEXTOUTW
+constexpr std::uint32_t kSmallTextRecord = 108;    // EMR_SMALLTEXTOUT
 constexpr std::uint32_t kSignature = 0x464D4520;   // " EMF", at byte 40 of the header
 constexpr std::size_t kHeaderSize = 88;            // ENHMETAHEADER without its optional tail
 // Type and size, then the font's handle index, then the LOGFONTW, whose
 // face-name field of 32 UTF-16 units starts 28 bytes in.
 constexpr std::size_t kFaceOffset = 8 + 4 + 28;
 constexpr std::size_t kFaceUnits = 32;
+// The character count: in EMR_EXTTEXTOUT after its bounds, graphics mode,
+// scales and reference point; in EMR_SMALLTEXTOUT after the reference point.
+constexpr std::size_t kTextCountOffset = 8 + 16 + 12 + 8;
+constexpr std::size_t kSmallTextCountOffset = 8 + 8;
+// A stock object's handle has its top bit set; stock objects 10 to 17 are
+// fonts, but for 15, the default palette.
+constexpr std::uint32_t kStockObject = 0x80000000;
 
 std::uint32_t ReadWord(std::span<const std::uint8_t> bytes, std::size_t at) {
     return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
@@ -28,23 +43,55 @@ std::wstring ReadFace(std::span<const std::uint8_t> record) {
     return face;
 }
 
+bool IsStockFont(std::uint32_t handle) {
+    const std::uint32_t index = handle & ~kStockObject;
+    return (handle & kStockObject) != 0 && index >= 10 && index <= 17 && index != 15;
+}
+
+// Whether a text record draws any character; nothing when it is too short to say.
+std::optional<bool> DrawsCharacters(std::uint32_t type, std::span<const std::uint8_t> record) {
+    const std::size_t at = type == kSmallTextRecord ? kSmallTextCountOffset : kTextCountOffset;
+    if (record.size() < at + 4) return std::nullopt;
+    return ReadWord(record, at) != 0;
+}
+
 }  // namespace
 
-std::vector<std::wstring> ReadCreatedFontFaces(std::span<const std::uint8_t> bytes) {
-    std::vector<std::wstring> faces;
+std::vector<std::wstring> ReadDrawnFontFaces(std::span<const std::uint8_t> bytes) {
+    std::vector<std::wstring> drawn;
     if (bytes.size() < kHeaderSize || ReadWord(bytes, 0) != kHeaderRecord || ReadWord(bytes, 40) != kSignature)
-        return faces;
+        return drawn;
+    // The fonts by handle index. An index is given again only once its object
+    // is deleted, and selecting a pen or brush leaves the font as it was.
+    std::map<std::uint32_t, std::wstring> fonts;
+    std::optional<std::wstring> selected;
     std::size_t at = 0;
     while (bytes.size() - at >= 8) {
         const std::uint32_t type = ReadWord(bytes, at);
         const std::uint32_t size = ReadWord(bytes, at + 4);
         if (size < 8 || size % 4 != 0 || size > bytes.size() - at) break;
         const auto record = bytes.subspan(at, size);
-        if (type == kEndRecord) break;
-        if (type == kCreateFontRecord && size >= kFaceOffset + 2 * kFaceUnits) faces.push_back(ReadFace(record));
         at += size;
+        if (type == kEndRecord) break;
+        if (type == kTextRecordA || type == kTextRecordW || type == kSmallTextRecord) {
+            if (selected && !selected->empty() && DrawsCharacters(type, record).value_or(false))
+                drawn.push_back(*selected);
+            continue;
+        }
+        if (size < 12) continue;
+        const std::uint32_t handle = ReadWord(record, 8);
+        if (type == kCreateFontRecord) {
+            // A font too short to hold its face is a font still, of no face we can tell.
+            fonts[handle] = size >= kFaceOffset + 2 * kFaceUnits ? ReadFace(record) : std::wstring();
+        } else if (type == kSelectRecord) {
+            const auto font = fonts.find(handle);
+            if (font != fonts.end()) selected = font->second;
+            else if (IsStockFont(handle)) selected.reset();
+        } else if (type == kDeleteRecord) {
+            fonts.erase(handle);
+        }
     }
-    return faces;
+    return drawn;
 }
 
 }  // namespace mProbe

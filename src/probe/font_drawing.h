@@ -21,6 +21,9 @@ public:
     // fallback and linking, as the classic controls draw; empty when it
     // could not be drawn.
     virtual std::vector<std::uint8_t> RecordText(std::wstring_view face, std::wstring_view text) = 0;
+    // The outline of `letter` as GDI draws it in a font asked for by this
+    // face name, linked fonts included; empty when it cannot be had.
+    virtual std::vector<std::uint8_t> OutlineLetter(std::wstring_view face, wchar_t letter) = 0;
     // The family of the font GDI really makes for a font asked for by this
     // face name; nothing when it cannot tell.
     virtual std::optional<std::wstring> ResolveFamily(std::wstring_view face) = 0;

@@ -126,6 +126,22 @@ std::vector<std::uint8_t> Win32FontDrawing::RecordText(std::wstring_view face, s
     return bytes;
 }
 
+std::vector<std::uint8_t> Win32FontDrawing::OutlineLetter(std::wstring_view face, wchar_t letter) {
+    const unique_window_dc screen(nullptr);
+    const unique_hfont font = CreateFaceFont(face);
+    if (!screen || !font) return {};
+    const unique_select_object selection(screen.get(), font.get());
+    if (!selection.selected()) return {};
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    GLYPHMETRICS metrics{};
+    const DWORD size = GetGlyphOutlineW(screen.get(), letter, GGO_NATIVE, &metrics, 0, nullptr, &identity);
+    if (size == 0 || size == GDI_ERROR) return {};
+    std::vector<std::uint8_t> outline(size);
+    if (GetGlyphOutlineW(screen.get(), letter, GGO_NATIVE, &metrics, size, outline.data(), &identity) == GDI_ERROR)
+        return {};
+    return outline;
+}
+
 std::optional<std::wstring> Win32FontDrawing::ResolveFamily(std::wstring_view face) {
     const unique_window_dc screen(nullptr);
     const unique_hfont font = CreateFaceFont(face);

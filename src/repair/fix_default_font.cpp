@@ -47,7 +47,7 @@ std::wstring DescribeReach(std::wstring_view face, std::wstring_view interfaceFa
         const std::wstring family(interfaceFamily);
         text = L"Before the change, Windows' own menus and dialogs drew Bengali with " + family +
                L", as Glyphor measured. " +
-               (EqualNoCase(TrimBlanks(family), L"Vrinda")
+               (SameFaceName(family, L"Vrinda")
                     ? L"That is Vrinda, so the substitute reaches them after the restart."
                     : family + L" is not Vrinda, so the substitute does not change it.");
     }

@@ -7,31 +7,13 @@
 #include "platform/registry_access.h"
 #include "repair/substitute_settings.h"
 
-namespace {
-
-std::wstring_view FaceOfEntry(std::wstring_view entry) {
-    const auto comma = entry.find(L',');
-    if (comma == std::wstring_view::npos) return {};
-    const std::wstring_view rest = entry.substr(comma + 1);
-    return rest.substr(0, rest.find(L','));
-}
-
-bool WritesBengali(FontCatalog& fonts, std::wstring_view entry) {
-    const std::wstring_view face = FaceOfEntry(entry);
-    if (face.empty()) return false;
-    const auto coverage = fonts.Coverage(face);
-    return coverage && mFontEnum::CoversAll(*coverage, mFontEnum::kBengaliLetters);
-}
-
-}  // namespace
-
 std::vector<LinkList> ReadInterfaceLinks(Registry& registry, FontCatalog& fonts) {
     std::vector<LinkList> lists;
     for (std::wstring_view face : kInterfaceFaces) {
         auto entries = ReadLinkEntries(registry, face);
         if (!entries) continue;
         LinkList list{std::wstring(face), std::move(*entries), {}};
-        for (const std::wstring& entry : list.entries) list.bengali.push_back(WritesBengali(fonts, entry));
+        for (const std::wstring& entry : list.entries) list.bengali.push_back(WritesBengali(fonts, FaceOfLinkEntry(entry)));
         lists.push_back(std::move(list));
     }
     return lists;
@@ -87,9 +69,9 @@ std::optional<std::vector<std::wstring>> RelinkList(const LinkList& list, std::w
     }
     // A face linked already by someone else's entry keeps that entry and gets
     // no second one, which Restore could not tell from its own.
-    const std::wstring_view face = FaceOfEntry(entry);
+    const std::wstring_view face = FaceOfLinkEntry(entry);
     const bool linked = std::any_of(entries.begin(), entries.end(),
-                                    [&](const std::wstring& other) { return EqualNoCase(FaceOfEntry(other), face); });
+                                    [&](const std::wstring& other) { return EqualNoCase(FaceOfLinkEntry(other), face); });
     if (!entry.empty() && !linked) {
         const auto first = std::find(bengali.begin(), bengali.end(), true);
         entries.insert(entries.begin() + (first - bengali.begin()), std::wstring(entry));

@@ -10,9 +10,9 @@
 
 namespace {
 
-using mProbe::ReadCreatedFontFaces;
+using mProbe::ReadDrawnFontFaces;
 
-std::vector<std::wstring> Walk(const std::vector<std::uint8_t>& bytes) { return ReadCreatedFontFaces(bytes); }
+std::vector<std::wstring> Walk(const std::vector<std::uint8_t>& bytes) { return ReadDrawnFontFaces(bytes); }
 
 void PutWord(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
@@ -23,8 +23,6 @@ std::vector<std::uint8_t> WithWord(std::vector<std::uint8_t> bytes, std::size_t 
     PutWord(bytes, at, value);
     return bytes;
 }
-
-constexpr std::size_t kFirstFontRecord = 88;
 
 // "বাংলা লিপি" drawn in Tahoma through ScriptStringOut into an enhanced
 // metafile under Wine 8, by Win32FontDrawing::RecordText: the face, then
@@ -63,75 +61,85 @@ std::vector<std::uint8_t> FromHex(std::string_view hex) {
 
 }  // namespace
 
-TEST(MetafileWalk, ReadsTheFacesOfTheFontsCreatedAndStopsAtWhatCannotBeTrusted) {
-    const auto two = MetafileCreatingFonts({L"Tahoma", L"Vrinda"});
+TEST(MetafileWalk, NamesTheFontSelectedAtEachTextItDraws) {
     struct Case {
         const char* name;
         std::function<std::vector<std::uint8_t>()> bytes;
-        std::vector<std::wstring> faces;
+        std::vector<std::wstring> drawn;
     };
     const Case cases[] = {
-        {"as Wine records it", [] { return FromHex(kTahomaUnderWine); }, {L"Tahoma", L"Vrinda"}},
-        {"as Wine records it, cut inside its second font",
+        // Tahoma created and selected, Vrinda created, each selected in turn, the text in Vrinda.
+        {"as Wine records a fallback", [] { return FromHex(kTahomaUnderWine); }, {L"Vrinda"}},
+        {"two fonts created, the text drawn in the first",
+         [] { return MetafileBytes().Font(1, L"Tahoma").Font(2, L"Vrinda").Select(2).Select(1).Text(10).End(); },
+         {L"Tahoma"}},
+        {"each text in the font selected for it",
          [] {
-             auto bytes = FromHex(kTahomaUnderWine);
-             bytes.resize(108 + 332 + 12 + 200);
-             return bytes;
+             return MetafileBytes().Font(1, L"Tahoma").Font(2, L"Vrinda").Select(1).Text(1).Select(2).Text(9).End();
+         },
+         {L"Tahoma", L"Vrinda"}},
+        {"a pen selected between leaves the font",
+         [] { return MetafileBytes().Font(1, L"Vrinda").Select(1).Pen(2).Select(2).Text(1).End(); }, {L"Vrinda"}},
+        {"a handle deleted and given to a pen is no font",
+         [] {
+             return MetafileBytes().Font(1, L"Tahoma").Font(2, L"Vrinda").Select(1).Delete(2).Pen(2).Select(2).Text(1).End();
          },
          {L"Tahoma"}},
-        {"each font in order", [&] { return two; }, {L"Tahoma", L"Vrinda"}},
-        {"no bytes", [] { return std::vector<std::uint8_t>{}; }, {}},
-        {"no EMF signature",
-         [&] {
-             auto bytes = two;
-             bytes[40] = 'X';
-             return bytes;
-         },
-         {}},
-        {"a header that is not the first record",
-         [&] { return WithWord(two, 0, 82); },
-         {}},
-        {"a record of size zero ends the walk",
-         [&] { return WithWord(two, kFirstFontRecord + 104 + 4, 0); },
-         {L"Tahoma"}},
-        {"a size that is no whole number of words",
-         [&] { return WithWord(two, kFirstFontRecord + 4, 106); },
-         {}},
-        {"a size past the end",
-         [&] { return WithWord(two, kFirstFontRecord + 104 + 4, 0x7FFFFFFC); },
-         {L"Tahoma"}},
-        {"a font record too short to hold a face is passed over",
-         [&] {
-             auto bytes = MetafileCreatingFonts({L"Tahoma"});
-             PutWord(bytes, kFirstFontRecord + 4, 12);
-             bytes.erase(bytes.begin() + kFirstFontRecord + 12, bytes.begin() + kFirstFontRecord + 104);
-             const auto rest = MetafileCreatingFonts({L"Vrinda"});
-             bytes.insert(bytes.end() - 20, rest.begin() + kFirstFontRecord, rest.end() - 20);
-             return bytes;
-         },
+        {"a stock font has no face to tell",
+         [] { return MetafileBytes().Font(1, L"Vrinda").Select(1).Select(0x8000000D).Text(1).End(); }, {}},
+        {"a stock brush leaves the font",
+         [] { return MetafileBytes().Font(1, L"Vrinda").Select(1).Select(0x80000000).Text(1).End(); }, {L"Vrinda"}},
+        {"a font with an empty face is passed over",
+         [] { return MetafileBytes().Font(1, L"").Select(1).Text(1).Font(2, L"Vrinda").Select(2).Text(1).End(); },
          {L"Vrinda"}},
+        {"text before any font, and text of no character, count for nothing",
+         [] { return MetafileBytes().Text(1).Font(1, L"Vrinda").Select(1).Text(0).End(); }, {}},
         {"a face filling its field without a NUL",
-         [] { return MetafileCreatingFonts({std::wstring(40, L'x')}); },
-         {std::wstring(32, L'x')}},
-        {"nothing after the end record counts",
-         [&] {
-             auto bytes = MetafileCreatingFonts({L"Tahoma"});
-             const auto more = MetafileCreatingFonts({L"Vrinda"});
-             bytes.insert(bytes.end(), more.begin() + kFirstFontRecord, more.end());
-             return bytes;
-         },
-         {L"Tahoma"}},
+         [] { return MetafileDrawing({std::wstring(40, L'x')}); }, {std::wstring(32, L'x')}},
     };
-    for (const Case& c : cases) EXPECT_EQ(Walk(c.bytes()), c.faces) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(Walk(c.bytes()), c.drawn) << c.name;
 }
 
-TEST(MetafileWalk, AnyCutOfARecordingGivesOnlyTheFontsWhoseRecordsAreWhole) {
-    const auto whole = MetafileCreatingFonts({L"Tahoma", L"Vrinda"});
-    for (std::size_t size = 0; size <= whole.size(); ++size) {
-        const std::vector<std::uint8_t> cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
-        const std::size_t complete = size < kFirstFontRecord + 104 ? 0 : size < kFirstFontRecord + 208 ? 1 : 2;
-        EXPECT_EQ(Walk(cut).size(), size < 88 ? 0 : complete) << "cut at " << size;
-    }
+TEST(MetafileWalk, StopsAtWhatCannotBeTrusted) {
+    const auto two = MetafileDrawing({L"Tahoma", L"Vrinda"});
+    const std::size_t firstFont = 88, secondFont = firstFont + 104 + 12;
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        std::vector<std::wstring> drawn;
+    };
+    const auto cut = [](std::vector<std::uint8_t> bytes, std::size_t size) {
+        bytes.resize(size);
+        return bytes;
+    };
+    const Case cases[] = {
+        {"Wine's recording, cut inside its second font", cut(FromHex(kTahomaUnderWine), 108 + 332 + 12 + 200), {}},
+        {"no bytes", {}, {}},
+        {"no EMF signature", WithWord(two, 40, 0x58585858), {}},
+        {"a header that is not the first record", WithWord(two, 0, 82), {}},
+        {"a record of size zero ends the walk", WithWord(two, secondFont + 4, 0), {}},
+        {"a size that is no whole number of words", WithWord(two, firstFont + 4, 106), {}},
+        {"a size past the end", WithWord(two, secondFont + 4, 0x7FFFFFFC), {}},
+        {"a font record too short to hold a face is a font of no face",
+         [] {
+             auto bytes = MetafileDrawing({L"Tahoma"});
+             PutWord(bytes, 88 + 4, 12);
+             bytes.erase(bytes.begin() + 88 + 12, bytes.begin() + 88 + 104);
+             return bytes;
+         }(),
+         {}},
+        {"nothing after the end record counts",
+         [] {
+             auto bytes = MetafileBytes().End();
+             const auto more = MetafileDrawing({L"Vrinda"});
+             bytes.insert(bytes.end(), more.begin() + 88, more.end());
+             return bytes;
+         }(),
+         {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Walk(c.bytes), c.drawn) << c.name;
+    for (std::size_t size = 0; size < two.size() - 20; ++size)
+        EXPECT_EQ(Walk(cut(two, size)), std::vector<std::wstring>{}) << "cut at " << size << ", before the text";
 }
 
 namespace {
@@ -179,7 +187,7 @@ TEST(DrawnFonts, TellsTheFamilyAndHowTheTextGotThereOnEachPath) {
              r.drawing.families[L"Vrinda"] = L"Likhan";
          },
          Font(L"Likhan", DrawnVia::Substitute), Font(L"Likhan", DrawnVia::Substitute)},
-        {"Vrinda missing and no substitute: GDI's own choice",
+        {"Vrinda missing and no substitute: GDI's own choice, which writes no Bengali",
          [](ProbeRig& r) { r.drawing.families[L"Vrinda"] = L"Liberation Sans"; },
          Font(L"Liberation Sans", DrawnVia::Unknown), Font(L"Liberation Sans", DrawnVia::Unknown)},
         {"a substitute naming another face than the one drawn does not count",
@@ -188,33 +196,51 @@ TEST(DrawnFonts, TellsTheFamilyAndHowTheTextGotThereOnEachPath) {
              r.drawing.families[L"Vrinda"] = L"Arial";
          },
          Font(L"Arial", DrawnVia::Unknown), Font(L"Arial", DrawnVia::Unknown)},
-        {"Windows 10: fallback to Nirmala UI, no Vrinda",
+        {"Windows 10: fallback to Nirmala UI, no Vrinda, on both paths",
          [](ProbeRig& r) {
              r.version = {10, 0, 19045};
              r.drawing.messageFace = L"Segoe UI";
              r.drawing.fallback = L"Nirmala UI";
              r.drawing.families[L"Vrinda"] = L"Arial";
          },
-         Font(L"Nirmala UI", DrawnVia::Fallback), Font(L"Arial", DrawnVia::Unknown)},
-        {"a linked font recorded as such",
+         Font(L"Nirmala UI", DrawnVia::Fallback), Font(L"Nirmala UI", DrawnVia::Fallback)},
+        {"the font drawn with, not the last one made",
+         [](ProbeRig& r) { r.drawing.recorded[L"Tahoma"] = {{L"Tahoma", L"Vrinda", L"Mukti"}, 2}; },
+         Font(L"Vrinda", DrawnVia::Fallback), Font(L"Vrinda", DrawnVia::Face)},
+        {"a linked font drawn with",
          [](ProbeRig& r) {
              r.Link(L"Tahoma", {L"MSGOTHIC.TTC,MS UI Gothic", L"LikhanNormal.ttf,Likhan"});
-             r.drawing.recorded[L"Tahoma"] = {L"Tahoma", L"Likhan"};
+             r.drawing.recorded[L"Tahoma"] = {{L"Tahoma", L"Likhan"}};
          },
          Font(L"Likhan", DrawnVia::Link), Font(L"Vrinda", DrawnVia::Face)},
-        {"a link taken inside the font leaves only the face in the record",
+        {"a link taken inside the font: the letter is the linked font's",
          [](ProbeRig& r) {
              r.Link(L"Tahoma", {L"MSGOTHIC.TTC,MS UI Gothic", L"LikhanNormal.ttf,Likhan"});
-             r.drawing.recorded[L"Tahoma"] = {L"Tahoma"};
+             r.drawing.recorded[L"Tahoma"] = {{L"Tahoma"}};
+             r.drawing.outlines[L"Tahoma"] = r.drawing.OutlineLetter(L"Likhan", L'\u0995');
          },
          Font(L"Likhan", DrawnVia::Link), Font(L"Vrinda", DrawnVia::Face)},
+        {"a link the letter does not come from is no link",
+         [](ProbeRig& r) {
+             r.Link(L"Tahoma", {L"LikhanNormal.ttf,Likhan"});
+             r.drawing.recorded[L"Tahoma"] = {{L"Tahoma"}};
+         },
+         Font(L"Tahoma", DrawnVia::Face), Font(L"Vrinda", DrawnVia::Face)},
         {"a face that writes Bengali itself",
          [](ProbeRig& r) {
              r.drawing.messageFace = L"Likhan";
-             r.drawing.recorded[L"Likhan"] = {L"Likhan"};
+             r.drawing.recorded[L"Likhan"] = {{L"Likhan"}};
          },
          Font(L"Likhan", DrawnVia::Face), Font(L"Vrinda", DrawnVia::Face)},
-        {"nothing recorded", [](ProbeRig& r) { r.drawing.recorded[L"Tahoma"] = {}; }, DrawnFont{},
+        {"faces compared as Windows compares them, every letter's case",
+         [](ProbeRig& r) {
+             r.drawing.messageFace = L"\u00C9KA";
+             r.drawing.recorded[L"\u00C9KA"] = {{L"\u00E9ka "}};
+             r.drawing.families[L"\u00C9KA"] = L"\u00E9ka";
+             r.fonts.families[L"\u00E9ka"] = r.fonts.families[L"Likhan"];
+         },
+         Font(L"\u00E9ka", DrawnVia::Face), Font(L"Vrinda", DrawnVia::Face)},
+        {"nothing drawn", [](ProbeRig& r) { r.drawing.recorded[L"Tahoma"] = {}; }, DrawnFont{},
          Font(L"Vrinda", DrawnVia::Face)},
         {"a family Windows will not tell",
          [](ProbeRig& r) { r.drawing.families[L"Vrinda"] = std::nullopt; }, DrawnFont{}, DrawnFont{}},
@@ -233,7 +259,7 @@ TEST(DrawnFonts, ProbesTheMessageFontFirstThenEachInterfaceFaceOnce) {
     rig.drawing.messageFace = L"segoe ui";
     rig.Substitute(L"MS Shell Dlg 2", L"Tahoma");
     rig.drawing.families[L"MS Shell Dlg 2"] = L"Tahoma";
-    rig.drawing.recorded[L"MS Shell Dlg 2"] = {L"MS Shell Dlg 2"};
+    rig.drawing.recorded[L"MS Shell Dlg 2"] = {{L"MS Shell Dlg 2"}};
     const DrawnWith drawn = rig.Probe();
     std::vector<std::wstring> faces;
     for (const FaceDrawn& each : drawn.interfaceFaces) faces.push_back(each.face);
