@@ -22,7 +22,7 @@ fuzz: bootstrap
 	@cmake --preset native >/dev/null && cmake --build --preset native --target fuzz
 
 bench: bootstrap
-	@cmake --preset win64 >/dev/null && cmake --build --preset win64 --target startup_bench about_cpu_bench browser_fix_bench && scripts/bench
+	@cmake --preset win64 >/dev/null && cmake --build --preset win64 --target startup_bench about_cpu_bench browser_fix_bench fix_press_bench && scripts/bench
 
 # The release zip, SHA256SUMS and the winget and Scoop manifests, in build/dist.
 # The addresses the manifests carry; {version} becomes the release's version.
