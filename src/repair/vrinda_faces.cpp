@@ -34,8 +34,10 @@ std::wstring_view WithoutKind(std::wstring_view valueName) {
 // "Vrinda", "Vrinda Bold", or a collection "Vrinda & Vrinda Bold"; not
 // "Vrindavan" and not a face of another family.
 bool NamesVrinda(std::wstring_view valueName) {
-    // No face's name holds one, and it would break every line the name is written on.
-    if (HoldsControlCharacter(valueName)) return false;
+    // No face's name holds either. A control character would break every
+    // line the name is written on, and an unpaired surrogate would come back
+    // from a .reg file as another name, where no hex form can keep it.
+    if (HoldsControlCharacter(valueName) || HoldsUnpairedSurrogate(valueName)) return false;
     std::wstring_view faces = WithoutKind(valueName);
     while (!faces.empty()) {
         const auto split = faces.find(L" & ");

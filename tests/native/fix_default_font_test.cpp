@@ -137,6 +137,8 @@ TEST_F(Fix, RunsEveryStepInOrderAndSaysNothingMoreWhenAllWent) {
 TEST_F(Fix, TakesEveryVrindaFaceOutOfServiceAndAnnouncesOnce) {
     Register(L"Vrinda Bold (TrueType)", L"vrindab.ttf");
     Register(L"Vrindavan (TrueType)", L"vrindavan.ttf");
+    // A name no .reg file could give back is no face's.
+    Register(L"Vrinda \xD800 (TrueType)", L"odd.ttf");
     files.registered.insert(L"vrindab.ttf");
     files.files[kFontsBoldFile] = L"vrinda bold";
     Press(L"Likhan");
@@ -158,6 +160,7 @@ TEST_F(Fix, TakesEveryVrindaFaceOutOfServiceAndAnnouncesOnce) {
     EXPECT_EQ(files.files, (std::map<std::wstring, std::wstring>{{L"C:\\Vrinda.ttf", L"vrinda"},
                                                                  {L"C:\\vrindab.ttf", L"vrinda bold"}}));
     EXPECT_EQ(*Registration(L"Vrindavan (TrueType)"), mRegistry::TextValue(L"vrindavan.ttf"));
+    EXPECT_EQ(*Registration(L"Vrinda \xD800 (TrueType)"), mRegistry::TextValue(L"odd.ttf"));
 }
 
 TEST_F(Fix, SaysOnceWhatWentOtherwiseThanAnnounced) {
