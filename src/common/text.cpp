@@ -29,10 +29,11 @@ bool HoldsUnpairedSurrogate(std::wstring_view text) {
 
 namespace {
 
+// A run of units a stride apart whose uppercase lies the same distance on,
+// kept modulo 0x10000 so that the table stays small.
 struct UpperCaseRun {
-    char16_t first, last;
+    char16_t first, last, distance;
     std::uint8_t stride;
-    std::int32_t distance;
 };
 
 constexpr UpperCaseRun kUpperCaseRuns[] = {

@@ -1,6 +1,5 @@
 #include "probe/emf_font_records.h"
 
-#include <map>
 #include <optional>
 
 namespace mProbe {
@@ -16,6 +15,7 @@ constexpr std::uint32_t kTextRecordW = 84;         // EMR_EXTTEXTOUTW
 constexpr std::uint32_t kSmallTextRecord = 108;    // EMR_SMALLTEXTOUT
 constexpr std::uint32_t kSignature = 0x464D4520;   // " EMF", at byte 40 of the header
 constexpr std::size_t kHeaderSize = 88;            // ENHMETAHEADER without its optional tail
+constexpr std::size_t kHandleCountOffset = 56;     // nHandles, the size of the header's handle table
 // Type and size, then the font's handle index, then the LOGFONTW, whose
 // face-name field of 32 UTF-16 units starts 28 bytes in.
 constexpr std::size_t kFaceOffset = 8 + 4 + 28;
@@ -61,34 +61,36 @@ std::vector<std::wstring> ReadDrawnFontFaces(std::span<const std::uint8_t> bytes
     std::vector<std::wstring> drawn;
     if (bytes.size() < kHeaderSize || ReadWord(bytes, 0) != kHeaderRecord || ReadWord(bytes, 40) != kSignature)
         return drawn;
-    // The fonts by handle index. An index is given again only once its object
-    // is deleted, and selecting a pen or brush leaves the font as it was.
-    std::map<std::uint32_t, std::wstring> fonts;
-    std::optional<std::wstring> selected;
+    // For each handle index of the header's table, where the font made under
+    // it starts in the bytes (kFaceless for a font record too short to hold a
+    // face), or 0 for none. An index is given again only once its object is
+    // deleted, and selecting a pen or brush leaves the font as it was.
+    constexpr std::size_t kFaceless = 1;
+    std::vector<std::size_t> fonts(ReadWord(bytes, kHandleCountOffset) & 0xFFFF, 0);
+    std::size_t selected = 0;
     std::size_t at = 0;
     while (bytes.size() - at >= 8) {
         const std::uint32_t type = ReadWord(bytes, at);
         const std::uint32_t size = ReadWord(bytes, at + 4);
         if (size < 8 || size % 4 != 0 || size > bytes.size() - at) break;
         const auto record = bytes.subspan(at, size);
+        const std::size_t start = at;
         at += size;
         if (type == kEndRecord) break;
         if (type == kTextRecordA || type == kTextRecordW || type == kSmallTextRecord) {
-            if (selected && !selected->empty() && DrawsCharacters(type, record).value_or(false))
-                drawn.push_back(*selected);
+            if (selected <= kFaceless || !DrawsCharacters(type, record).value_or(false)) continue;
+            std::wstring face = ReadFace(bytes.subspan(selected));
+            if (!face.empty()) drawn.push_back(std::move(face));
             continue;
         }
         if (size < 12) continue;
         const std::uint32_t handle = ReadWord(record, 8);
-        if (type == kCreateFontRecord) {
-            // A font too short to hold its face is a font still, of no face we can tell.
-            fonts[handle] = size >= kFaceOffset + 2 * kFaceUnits ? ReadFace(record) : std::wstring();
-        } else if (type == kSelectRecord) {
-            const auto font = fonts.find(handle);
-            if (font != fonts.end()) selected = font->second;
-            else if (IsStockFont(handle)) selected.reset();
-        } else if (type == kDeleteRecord) {
-            fonts.erase(handle);
+        if (handle < fonts.size()) {
+            if (type == kCreateFontRecord) fonts[handle] = size >= kFaceOffset + 2 * kFaceUnits ? start : kFaceless;
+            else if (type == kDeleteRecord) fonts[handle] = 0;
+            else if (type == kSelectRecord && fonts[handle] != 0) selected = fonts[handle];
+        } else if (type == kSelectRecord && IsStockFont(handle)) {
+            selected = 0;
         }
     }
     return drawn;

@@ -85,6 +85,9 @@ TEST(MetafileWalk, NamesTheFontSelectedAtEachTextItDraws) {
              return MetafileBytes().Font(1, L"Tahoma").Font(2, L"Vrinda").Select(1).Delete(2).Pen(2).Select(2).Text(1).End();
          },
          {L"Tahoma"}},
+        {"a handle past the header's table is none",
+         [] { return MetafileBytes().Font(1, L"Vrinda").Select(1).Font(16, L"Tahoma").Select(16).Text(1).End(); },
+         {L"Vrinda"}},
         {"a stock font has no face to tell",
          [] { return MetafileBytes().Font(1, L"Vrinda").Select(1).Select(0x8000000D).Text(1).End(); }, {}},
         {"a stock brush leaves the font",

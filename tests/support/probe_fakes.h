@@ -13,11 +13,14 @@
 // An enhanced metafile, record by record, as GDI writes one.
 class MetafileBytes {
 public:
+    static constexpr std::uint32_t kHandles = 16;
+
     MetafileBytes() {
         Word(1), Word(88);
         for (int i = 0; i < 8; ++i) Word(0);
         Word(0x464D4520);
-        for (int i = 0; i < 11; ++i) Word(0);
+        Word(0x10000), Word(0), Word(0), Word(kHandles);  // version, sizes unchecked, the handle table's size
+        for (int i = 0; i < 7; ++i) Word(0);
     }
     // EMR_EXTCREATEFONTINDIRECTW: a LOGFONTW of this face under the handle.
     MetafileBytes& Font(std::uint32_t handle, std::wstring_view face) {
