@@ -70,7 +70,7 @@ public:
 
 private:
     std::vector<std::wstring> Links(std::wstring_view face) {
-        return ReadLinkEntries(registry_, face).value_or(std::vector<std::wstring>{});
+        return ReadLinkEntries(registry_, face).entries.value_or(std::vector<std::wstring>{});
     }
 
     bool WritesBengali(std::wstring_view family) {
