@@ -164,19 +164,16 @@ struct ObservedValue {
     bool unreadable = false;
 };
 
-// Storing `value` at `where` changes it; true for a value not observed or not read.
-inline bool WouldChange(const std::vector<ObservedValue>& observed, const ValueRef& where, const RegistryValue& value) {
-    for (const ObservedValue& seen : observed)
-        if (seen.where == where) return seen.unreadable || seen.value != value;
-    return true;
-}
-
-// The write of `value` at `where`: refused when the value could not be read.
+// The write of a value: it changes the value unless that was observed as
+// asked already, and is refused when the value could not be read.
 inline Step Write(const std::vector<ObservedValue>& observed, SetValue write) {
-    for (const ObservedValue& seen : observed)
-        if (seen.where == write.where && seen.unreadable) return Refused(std::move(write), seen.where);
-    const bool changes = WouldChange(observed, write.where, write.value);
-    return {std::move(write), {}, changes};
+    for (const ObservedValue& seen : observed) {
+        if (seen.where != write.where) continue;
+        if (seen.unreadable) return Refused(std::move(write), seen.where);
+        const bool changes = seen.value != write.value;
+        return {std::move(write), {}, changes};
+    }
+    return {std::move(write)};
 }
 
 }  // namespace plan
