@@ -32,7 +32,7 @@ std::optional<std::size_t> FindFailingStep(const plan::Plan& steps, const Applie
 }
 
 ExitCode MapExitCode(const AppliedPlan& applied, std::optional<std::size_t> failing) {
-    if (failing || applied.stopped) return ExitCode::Failed;
+    if (failing || applied.stopped || applied.Refused()) return ExitCode::Failed;
     const auto& left = applied.profilesLeftAlone;
     const auto open = [](const ProfileLeftAlone& each) { return each.problem == plan::ProfileProblem::Open; };
     if (!std::all_of(left.begin(), left.end(), open)) return ExitCode::Failed;

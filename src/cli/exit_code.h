@@ -29,11 +29,13 @@ enum class ExitCode : int {
 std::optional<std::size_t> FindFailingStep(const plan::Plan& steps, const AppliedPlan& applied,
                                        const std::vector<VrindaFace>& faces);
 
-// Failed when a step failed or a browser profile could not be edited, else
+// Failed when a step failed or was refused, or a browser profile could not
+// be edited, else
 // BrowserOpen when a running browser kept one from it, else RestartNeeded
 // when anything changed, else Done: a run that finds everything as asked
 // exits 0. A profile's step is passed over by FindFailingStep: its own
-// outcome says what became of it.
+// outcome says what became of it; and a refused step fails nothing there,
+// named as it was before the plan ran.
 ExitCode MapExitCode(const AppliedPlan& applied, std::optional<std::size_t> failing);
 
 // What `status --expect` tells a deployment engine, from what the probe and

@@ -20,7 +20,7 @@ bool ConsoleQuestions::Answer(const plan::AskYesNo& question) {
 plan::Plan StepsThisRunTakes(const plan::Plan& steps, const ConsoleQuestions& questions) {
     plan::Plan taken;
     for (const plan::Step& step : steps) {
-        if (plan::IsChange(step.action) && !step.changes) continue;
+        if (!step.unreadable && plan::IsChange(step.action) && !step.changes) continue;
         if (step.when.yesTo && !questions.SaysYes(*step.when.yesTo)) continue;
         taken.push_back(step);
     }

@@ -23,5 +23,5 @@ private:
 
 // The steps of a plan that this run would carry out, given the answers it
 // will give: those that change nothing, or wait for a Yes the console will
-// not give, are left out.
+// not give, are left out; a refused one stays, to be shown as refused.
 plan::Plan StepsThisRunTakes(const plan::Plan& steps, const ConsoleQuestions& questions);

@@ -158,14 +158,16 @@ public:
                 Out(L"Nothing to change: everything already is as asked.\n");
             else
                 Out(RenderPlan(taken));
-            return Code(ExitCode::Done);
+            const bool refused =
+                std::any_of(steps.begin(), steps.end(), [](const plan::Step& step) { return step.unreadable; });
+            return Code(refused ? ExitCode::Failed : ExitCode::Done);
         }
 
         const AppliedPlan& applied = run->applied;
         const auto failing = FindFailingStep(steps, applied, run->faces);
         const ExitCode code = MapExitCode(applied, failing);
         if (code == ExitCode::Failed && !failing && !applied.stopped) {
-            // Only browser profiles were left alone: the outcome's warning has named each.
+            // Only refused steps, named before the run, or browser profiles, named in the outcome's warning.
         } else if (code == ExitCode::Failed) {
             const std::wstring what = failing ? DescribeStep(steps[*failing].action) : L"an unnamed step";
             Error(L"Error: failed at step " + std::to_wstring(failing.value_or(0) + 1) + L" of " +

@@ -20,7 +20,7 @@ SystemStatus ObserveStatus(Registry& registry, FontFiles& files, const WindowsVe
     for (const std::wstring_view face : kInterfaceFaces) {
         FaceLinks links;
         links.face = face;
-        if (auto entries = ReadLinkEntries(registry, face)) {
+        if (auto entries = ReadLinkEntries(registry, face).entries) {
             links.present = true;
             links.entries = std::move(*entries);
         }

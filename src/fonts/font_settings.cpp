@@ -9,8 +9,8 @@ std::wstring_view FaceOfLinkEntry(std::wstring_view entry) {
     return rest.substr(0, rest.find(L','));
 }
 
-std::optional<std::vector<std::wstring>> ReadLinkEntries(Registry& registry, std::wstring_view face) {
-    const auto value = registry.Query(RegistryRoot::LocalMachine, kSystemLinkPath, face);
-    if (!value) return std::nullopt;
-    return mRegistry::QueryValueStrings(*value);
+LinkEntries ReadLinkEntries(Registry& registry, std::wstring_view face) {
+    const QueriedValue value = registry.Query(RegistryRoot::LocalMachine, kSystemLinkPath, face);
+    if (!value) return {std::nullopt, value.unreadable};
+    return {mRegistry::QueryValueStrings(*value), false};
 }

@@ -31,5 +31,10 @@ inline constexpr std::wstring_view kInterfaceFaces[] = {L"Segoe UI", L"Tahoma", 
 std::wstring_view FaceOfLinkEntry(std::wstring_view entry);
 
 // One base face's link entries as the key holds them, each "FILE,Face";
-// nothing when it has no value for the face.
-std::optional<std::vector<std::wstring>> ReadLinkEntries(Registry& registry, std::wstring_view face);
+// no list when it has no value for the face, and none marked unreadable
+// when the value could not be read.
+struct LinkEntries {
+    std::optional<std::vector<std::wstring>> entries;
+    bool unreadable = false;
+};
+LinkEntries ReadLinkEntries(Registry& registry, std::wstring_view face);

@@ -27,7 +27,8 @@ RegistryValue TextValue(std::wstring_view text);
 RegistryValue DwordValue(std::uint32_t number);
 RegistryValue MultiStringValue(const std::vector<std::wstring>& strings);
 
-// The value as text; empty when the key or value is missing or unreadable.
+// The value as text; empty when the key or value is missing or unreadable,
+// so not for deciding what to change: there Registry::Query tells them apart.
 std::wstring ReadRegistryText(Registry& registry, RegistryRoot root, std::wstring_view path,
                               std::wstring_view name);
 

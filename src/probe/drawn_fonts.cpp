@@ -68,7 +68,7 @@ private:
     }
 
     std::vector<std::wstring> Links(std::wstring_view face) {
-        return ReadLinkEntries(registry_, face).value_or(std::vector<std::wstring>{});
+        return ReadLinkEntries(registry_, face).entries.value_or(std::vector<std::wstring>{});
     }
 
     FontDrawing& drawing_;

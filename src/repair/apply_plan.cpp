@@ -132,6 +132,10 @@ bool AppliedPlan::Changed() const {
     return std::find(results.begin(), results.end(), StepResult::Done) != results.end();
 }
 
+bool AppliedPlan::Refused() const {
+    return std::find(results.begin(), results.end(), StepResult::Refused) != results.end();
+}
+
 int AppliedPlan::FirstFailure() const {
     const auto failed = std::find(results.begin(), results.end(), StepResult::Failed);
     return failed == results.end() ? -1 : static_cast<int>(failed - results.begin());
@@ -141,6 +145,10 @@ AppliedPlan ApplyPlan(const Plan& steps, PlanTargets targets) {
     AppliedPlan applied;
     Applier applier{targets, applied, false, {}};
     for (const Step& step : steps) {
+        if (step.unreadable) {
+            applied.results.push_back(StepResult::Refused);
+            continue;
+        }
         if (applied.stopped || !applier.Holds(step.when)) {
             applied.results.push_back(StepResult::Skipped);
             continue;

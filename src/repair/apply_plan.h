@@ -33,6 +33,7 @@ enum class StepResult {
     Unchanged,  // it ran, and the value or file already was as asked
     Failed,
     Skipped,    // its conditions did not hold, or an earlier step stopped the plan
+    Refused,    // never tried: it depends on a value that could not be read
 };
 
 struct AppliedPlan {
@@ -45,9 +46,12 @@ struct AppliedPlan {
     bool Changed() const;
     // A change that was to be made was not: the first such step, or -1.
     int FirstFailure() const;
+    // A step was refused (see plan::Step::unreadable).
+    bool Refused() const;
 };
 
-// Runs the steps in order. A failed step is passed over, except a SetValue
-// with a failure text: that text is shown and the plan ends there. A browser
+// Runs the steps in order. A refused step is passed over untried, and a
+// failed one too, except a SetValue with a failure text: that text is shown
+// and the plan ends there. A browser
 // profile left alone fails its step and is named in the outcome's box.
 AppliedPlan ApplyPlan(const plan::Plan& steps, PlanTargets targets);

@@ -21,8 +21,7 @@ constexpr std::size_t kLongestFaceName = 31;
 
 plan::Step Write(const FixFacts& facts, const SubstituteSettings::Row& row, RegistryValue value,
                  std::wstring failure = {}) {
-    const bool changes = plan::WouldChange(facts.rows, SubstituteSettings::At(row), value);
-    return {plan::SetValue{SubstituteSettings::At(row), std::move(value), std::move(failure)}, {}, changes};
+    return plan::Write(facts.rows, {SubstituteSettings::At(row), std::move(value), std::move(failure)});
 }
 
 // "\u0985 is missing", "\u0995 and \u09B9 are missing", "\u0985, \u0995 and \u09B9 are missing".
@@ -117,6 +116,8 @@ plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices) {
     steps.push_back(Write(facts, kSubstitute, mRegistry::TextValue(face),
                           L"The default font could not be changed to " + face +
                               L".\r\nWindows did not let Glyphor save the font substitution in the registry."));
+    // Refused, the substitute is announced nowhere: it may name anything.
+    const bool substituted = !steps.back().unreadable;
     if (choices.internetExplorer) {
         steps.push_back(Write(facts, kIEFixedFont, mRegistry::TextValue(face)));
         steps.push_back(Write(facts, kIEPropFont, mRegistry::TextValue(face)));
@@ -133,16 +134,18 @@ plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices) {
     std::vector<std::wstring> notes;
     if (facts.version.FallsBackPastVrinda()) {
         // An earlier fix's link goes in any case: kept, it would outlive the substitute that Restore knows it by.
-        const std::wstring entry = choices.link ? LinkEntry(facts.chosenFile, face) : std::wstring();
+        const ValueText entry =
+            choices.link ? ValueText{LinkEntry(facts.chosenFile.text, face), facts.chosenFile.unreadable} : ValueText{};
         AppendRelinks(steps, facts.links, facts.earlierEntry, entry);
-        if (choices.link && entry.empty() && !facts.links.empty()) {
+        if (choices.link && entry.text.empty() && !entry.unreadable && !facts.links.empty()) {
             notes.push_back(L"Bengali text in Windows' own menus and dialogs stays in Windows' font: the file of " +
                             Quoted(face) + L" is not registered in the Fonts key, so Glyphor could not link it.");
         }
-        notes.push_back(DescribeReach(face, facts.interfaceFamily, choices.link));
+        if (substituted) notes.push_back(DescribeReach(face, facts.interfaceFamily, choices.link));
     }
     steps.push_back({plan::ReportOutcome{plan::ReportOutcome::Of::Removal, facts.faces, std::move(notes)}});
-    steps.push_back({plan::OfferRestart{L"Your default font has been changed to " + choices.raw + L".\r\n"}});
+    steps.push_back(
+        {plan::OfferRestart{substituted ? L"Your default font has been changed to " + choices.raw + L".\r\n" : L""}});
     return steps;
 }
 

@@ -33,8 +33,8 @@ struct FixFacts {
     std::vector<VrindaFace> faces;
     WindowsVersion version;
     std::vector<LinkList> links;   // the interface faces' link lists
-    std::wstring chosenFile;       // the chosen face's registered file; empty when unknown
-    std::wstring earlierEntry;     // the link an earlier fix made, for the face it chose
+    ValueText chosenFile;          // the chosen face's registered file; empty when unknown
+    ValueText earlierEntry;        // the link an earlier fix made, for the face it chose
     std::vector<plan::ObservedValue> rows;  // the substitute settings' rows as they stand
     std::wstring interfaceFamily;  // what draws Bengali interface text, measured before; empty when unknown
     std::vector<ObservedProfile> profiles;  // the users' browser profiles, when the fix is to reach them
@@ -60,7 +60,8 @@ FixFacts ObserveFix(const RepairServices& services, const FixChoices& choices,
 // an earlier fix's link taken out and, when asked for, the face linked into
 // the interface fonts, lblDefFont, a word on anything that did not go as
 // announced (from Windows 8 on always, with what the fix reaches there), and
-// the restart.
+// the restart. A step that would change, or is worked out from, a value that
+// could not be read is refused; a refused substitute is announced nowhere.
 plan::Plan PlanFix(const FixFacts& facts, const FixChoices& choices);
 
 // cmdFix: checks the face in comFont and carries out its plan.

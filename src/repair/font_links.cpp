@@ -10,21 +10,25 @@
 std::vector<LinkList> ReadInterfaceLinks(Registry& registry, FontCatalog& fonts) {
     std::vector<LinkList> lists;
     for (std::wstring_view face : kInterfaceFaces) {
-        auto entries = ReadLinkEntries(registry, face);
-        if (!entries) continue;
-        LinkList list{std::wstring(face), std::move(*entries), {}};
+        LinkEntries read = ReadLinkEntries(registry, face);
+        if (read.unreadable) {
+            lists.push_back({std::wstring(face), {}, {}, true});
+            continue;
+        }
+        if (!read.entries) continue;
+        LinkList list{std::wstring(face), std::move(*read.entries), {}};
         for (const std::wstring& entry : list.entries) list.bengali.push_back(WritesBengali(fonts, FaceOfLinkEntry(entry)));
         lists.push_back(std::move(list));
     }
     return lists;
 }
 
-std::wstring FindRegisteredFile(Registry& registry, std::wstring_view face) {
+ValueText FindRegisteredFile(Registry& registry, std::wstring_view face) {
     for (const RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
         for (std::wstring_view kind : {L" (TrueType)", L" (OpenType)"}) {
-            std::wstring file = mRegistry::ReadRegistryText(registry, root, SubstituteSettings::kFontsPath,
-                                                            std::wstring(face) + std::wstring(kind));
-            if (!file.empty()) return file;
+            ValueText file = ReadValueText(
+                registry, {root, std::wstring(SubstituteSettings::kFontsPath), std::wstring(face) + std::wstring(kind)});
+            if (file.unreadable || !file.text.empty()) return file;
         }
     }
     return {};
@@ -35,20 +39,30 @@ std::wstring LinkEntry(std::wstring_view file, std::wstring_view face) {
     return std::wstring(file) + L"," + std::wstring(face);
 }
 
-std::wstring EarlierLinkEntry(Registry& registry) {
-    const auto& row = SubstituteSettings::kSubstitute;
-    const std::wstring face = mRegistry::ReadRegistryText(registry, row.root, row.path, row.name);
-    if (face.empty() || EqualNoCase(face, L"Vrinda")) return {};
-    return LinkEntry(FindRegisteredFile(registry, face), face);
+ValueText EarlierLinkEntry(Registry& registry) {
+    const ValueText face = ReadValueText(registry, SubstituteSettings::At(SubstituteSettings::kSubstitute));
+    if (face.unreadable) return face;
+    if (face.text.empty() || EqualNoCase(face.text, L"Vrinda")) return {};
+    const ValueText file = FindRegisteredFile(registry, face.text);
+    if (file.unreadable) return file;
+    return {LinkEntry(file.text, face.text), std::nullopt};
 }
 
-void AppendRelinks(std::vector<plan::Step>& steps, const std::vector<LinkList>& lists, std::wstring_view earlier,
-                   std::wstring_view entry) {
+void AppendRelinks(std::vector<plan::Step>& steps, const std::vector<LinkList>& lists, const ValueText& earlier,
+                   const ValueText& entry) {
+    const bool relinks = earlier.unreadable || entry.unreadable || !earlier.text.empty() || !entry.text.empty();
     for (const LinkList& list : lists) {
-        auto entries = RelinkList(list, earlier, entry);
-        if (!entries) continue;
         plan::SetValue write;
         write.where = {RegistryRoot::LocalMachine, std::wstring(kSystemLinkPath), list.face};
+        const std::optional<plan::ValueRef> unknown = list.unreadable ? write.where
+                                                      : earlier.unreadable ? earlier.unreadable
+                                                                           : entry.unreadable;
+        if (unknown) {
+            if (relinks) steps.push_back(plan::Refused(std::move(write), *unknown));
+            continue;
+        }
+        auto entries = RelinkList(list, earlier.text, entry.text);
+        if (!entries) continue;
         write.value = mRegistry::MultiStringValue(*entries);
         steps.push_back({std::move(write)});
     }

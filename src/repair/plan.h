@@ -137,7 +137,14 @@ struct Step {
     // system. False for a value already as asked or a file already where it
     // is to be; true where the effect cannot be known beforehand.
     bool changes = true;
+    // A value the step would change, or is worked out from, exists perhaps
+    // but could not be read: the step is refused, never carried out, for
+    // taken as missing that value would be overwritten or misread.
+    std::optional<ValueRef> unreadable = std::nullopt;
 };
+
+// The step refused for the unreadable value it depends on.
+inline Step Refused(Action action, ValueRef unreadable) { return {std::move(action), {}, true, std::move(unreadable)}; }
 
 using Plan = std::vector<Step>;
 
@@ -149,17 +156,24 @@ inline bool IsChange(const Action& action) {
            std::holds_alternative<DeleteFile>(action) || std::holds_alternative<EditBrowserFonts>(action);
 }
 
-// A value as it stood when the plan was made; nothing when it was missing.
+// A value as it stood when the plan was made; nothing when it was missing
+// or could not be read.
 struct ObservedValue {
     ValueRef where;
     std::optional<RegistryValue> value;
+    bool unreadable = false;
 };
 
-// Storing `value` at `where` changes it; true for a value not observed.
-inline bool WouldChange(const std::vector<ObservedValue>& observed, const ValueRef& where, const RegistryValue& value) {
-    for (const ObservedValue& seen : observed)
-        if (seen.where == where) return seen.value != value;
-    return true;
+// The write of a value: it changes the value unless that was observed as
+// asked already, and is refused when the value could not be read.
+inline Step Write(const std::vector<ObservedValue>& observed, SetValue write) {
+    for (const ObservedValue& seen : observed) {
+        if (seen.where != write.where) continue;
+        if (seen.unreadable) return Refused(std::move(write), seen.where);
+        const bool changes = seen.value != write.value;
+        return {std::move(write), {}, changes};
+    }
+    return {std::move(write)};
 }
 
 }  // namespace plan

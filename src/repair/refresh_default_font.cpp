@@ -1,24 +1,30 @@
 #include "repair/refresh_default_font.h"
 
 #include "common/main_window_controls.h"
-#include "platform/registry_access.h"
+#include "repair/read_value_text.h"
 #include "repair/substitute_settings.h"
 
 namespace {
 
 constexpr std::wstring_view kCaption = L"Default Font is - ";
 
-}  // namespace
-
-std::wstring DefaultFontCaption(Registry& registry) {
-    const auto& row = SubstituteSettings::kSubstitute;
-    std::wstring name = mRegistry::ReadRegistryText(registry, row.root, row.path, row.name);
-    if (name.empty()) name = L"Vrinda";
-    return std::wstring(kCaption) + name;
+// What Vrinda is substituted by: a missing value means Vrinda itself.
+ValueText ReadDefaultFace(Registry& registry) {
+    ValueText face = ReadValueText(registry, SubstituteSettings::At(SubstituteSettings::kSubstitute));
+    if (!face.unreadable && face.text.empty()) face.text = L"Vrinda";
+    return face;
 }
 
+std::wstring Caption(const ValueText& face) {
+    return std::wstring(kCaption) + (face.unreadable ? L"cannot be read" : face.text);
+}
+
+}  // namespace
+
+std::wstring DefaultFontCaption(Registry& registry) { return Caption(ReadDefaultFace(registry)); }
+
 std::wstring RefreshDefaultFont(Registry& registry, MainWindowControls& window) {
-    const std::wstring caption = DefaultFontCaption(registry);
-    window.SetDefaultFontCaption(caption);
-    return caption.substr(kCaption.size());
+    const ValueText face = ReadDefaultFace(registry);
+    window.SetDefaultFontCaption(Caption(face));
+    return face.text;
 }

@@ -55,11 +55,17 @@ plan::Plan RemoveVrindaFont(const std::vector<VrindaFace>& faces) {
 
     // An empty registration keeps the face from loading at the next start,
     // also where Windows protects the file, and tells Restore what to give back.
+    // One that could not be read is left, its face with it: emptied, it
+    // would tell Restore of a registration that may never have been.
     for (const VrindaFace& face : faces) {
-        if (!face.inFontsKey || face.registered.empty()) continue;
         SetValue empty;
         empty.where = SubstituteSettings::FontsValue(face.valueName);
         empty.value = mRegistry::TextValue(L"");
+        if (face.unreadable) {
+            steps.push_back(Refused(std::move(empty), SubstituteSettings::FontsValue(face.valueName)));
+            continue;
+        }
+        if (!face.inFontsKey || face.registered.empty()) continue;
         steps.push_back({std::move(empty)});
     }
     return steps;

@@ -9,5 +9,6 @@
 // windows and (once) the user, moves each file from the fonts folder to its
 // backup and removes what is left there while a backup exists, then empties
 // each registration so that the face does not load again at the next start.
-// Every step that fails is passed over.
+// Every step that fails is passed over. A face whose registration could
+// not be read is left as it is, and the emptying refused.
 plan::Plan RemoveVrindaFont(const std::vector<VrindaFace>& faces);

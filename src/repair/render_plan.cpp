@@ -4,6 +4,7 @@
 
 #include "common/text.h"
 #include "platform/registry_access.h"
+#include "repair/describe_refusals.h"
 
 namespace {
 
@@ -167,9 +168,14 @@ std::wstring RenderRegFile(const std::vector<RegEntry>& entries) {
 
 std::wstring RenderPlan(const Plan& steps) {
     std::wstring text(kRegHeader);
+    // A refused value must stay out of the file: imported, it would do what the run refused.
+    const std::vector<std::wstring> refusals = DescribeRefusals(steps);
+    if (!refusals.empty()) text += L"\r\n";
+    for (const std::wstring& refusal : refusals) text += L"; " + OneLine(refusal) + L"\r\n";
     std::wstring others;
     const ValueRef* key = nullptr;
     for (const Step& step : steps) {
+        if (step.unreadable) continue;
         const std::wstring condition = Condition(step.when);
         const ValueRef* where = nullptr;
         std::optional<RegistryValue> value;

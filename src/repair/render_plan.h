@@ -27,5 +27,6 @@ std::wstring RenderRegFile(const std::vector<RegEntry>& entries);
 
 // What a plan would do, for a dry run: the .reg file of every registry change
 // it makes (a change that waits for a condition is noted above its key),
-// then its other steps, one a line, each with its condition.
+// then its other steps, one a line, each with its condition. What it
+// refuses comes first, as comments (see DescribeRefusals), and nowhere else.
 std::wstring RenderPlan(const plan::Plan& steps);

@@ -36,6 +36,9 @@ plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices)
     // What the fix emptied comes back where the file is still there, as
     // where Windows protects it.
     for (const VrindaFace& face : facts.faces) {
+        // Whether the fix emptied it is not known.
+        if (face.unreadable)
+            steps.push_back(Refused(SetValue{FontsValue(face.valueName), {}, {}}, FontsValue(face.valueName)));
         if (!face.inFontsKey || !face.registered.empty() || !face.fileInFolder) continue;
         steps.push_back({SetValue{FontsValue(face.valueName), mRegistry::TextValue(RegisteredName(face)), {}}});
         steps.push_back({RegisterFont{face.fontFile}});
@@ -43,12 +46,11 @@ plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices)
 
     AppendRelinks(steps, facts.links, facts.earlierEntry, {});
     const auto write = [&](const Row& row, std::wstring failure) {
-        const RegistryValue value = mRegistry::TextValue(kVrinda);
-        const bool changes = WouldChange(facts.rows, At(row), value);
-        steps.push_back({SetValue{At(row), value, std::move(failure)}, {}, changes});
+        steps.push_back(Write(facts.rows, {At(row), mRegistry::TextValue(kVrinda), std::move(failure)}));
     };
     write(kSubstitute, L"The default font could not be changed back to Vrinda.\r\n"
                        L"Windows did not let Glyphor save the font substitution in the registry.");
+    const bool substituted = !steps.back().unreadable;
     if (choices.internetExplorer) {
         write(kIEFixedFont, {});
         write(kIEPropFont, {});
@@ -81,7 +83,7 @@ plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices)
     }
 
     steps.push_back({ReportOutcome{ReportOutcome::Of::Restore, facts.faces, {}}});
-    steps.push_back({OfferRestart{L"Your default font has been changed to Vrinda.\r\n"}});
+    steps.push_back({OfferRestart{substituted ? L"Your default font has been changed to Vrinda.\r\n" : L""}});
     return steps;
 }
 

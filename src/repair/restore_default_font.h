@@ -18,7 +18,7 @@ struct RestoreChoices {
 struct RestoreFacts {
     std::vector<VrindaFace> faces;
     std::vector<LinkList> links;  // the interface faces' link lists
-    std::wstring earlierEntry;    // the link the fix made, to be taken out
+    ValueText earlierEntry;       // the link the fix made, to be taken out
     std::vector<plan::ObservedValue> rows;  // the substitute settings' rows as they stand
     std::vector<ObservedProfile> profiles;  // the users' browser profiles
 };
@@ -31,7 +31,9 @@ RestoreFacts ObserveRestore(const RepairServices& services);
 // Bengali fonts) back at Vrinda, gives back what the fix took in every
 // browser profile that holds its record, asks the user to
 // reinstall Vrinda, then offers to copy back each face still missing from
-// its backup, says what is still not right and offers the restart.
+// its backup, says what is still not right and offers the restart. A step
+// that would change, or is worked out from, a value that could not be read
+// is refused; a refused substitute is announced nowhere.
 // lblDefFont keeps its caption until the next start.
 plan::Plan PlanRestore(const RestoreFacts& facts, const RestoreChoices& choices);
 

@@ -1,10 +1,19 @@
 #include "repair/run_repair.h"
 
+#include "common/identity.h"
+#include "common/prompts.h"
 #include "common/text.h"
+#include "repair/describe_refusals.h"
 
 namespace {
 
+// What is refused is said before anything is done, and by a dry run as by
+// the real one.
 AppliedPlan Carry(const plan::Plan& steps, const RepairServices& services, FrontEnd& front) {
+    std::wstring refused;
+    for (const std::wstring& sentence : DescribeRefusals(steps))
+        refused += (refused.empty() ? L"" : L"\r\n") + sentence;
+    if (!refused.empty()) services.prompts.ShowMessage(refused, kProgramTitle, MessageIcon::Error);
     if (!front.apply) return {};
     return ApplyPlan(steps, {services.registry, services.files, services.prompts, front.questions, services.restart,
                              services.profiles, front.changesMade, front.console});

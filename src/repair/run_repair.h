@@ -21,7 +21,8 @@ struct FrontEnd {
 };
 
 // One run of the fix or the restore as both programs make it: the system
-// observed, the plan made from it and, when asked, carried out.
+// observed, the plan made from it, what it refuses said in one error box
+// (made or carried out alike) and, when asked, the plan carried out.
 struct RepairRun {
     plan::Plan steps;
     std::vector<VrindaFace> faces;  // as they stood before the plan

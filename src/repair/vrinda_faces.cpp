@@ -96,7 +96,9 @@ std::vector<VrindaFace> FindVrindaFaces(Registry& registry, FontFiles& files) {
         VrindaFace face;
         face.valueName = name;
         face.inFontsKey = true;
-        face.registered = mRegistry::ReadRegistryText(registry, RegistryRoot::LocalMachine, kFontsPath, name);
+        const QueriedValue value = registry.Query(RegistryRoot::LocalMachine, kFontsPath, name);
+        if (value) face.registered = mRegistry::QueryValueText(*value);
+        face.unreadable = value.unreadable;
         faces.push_back(std::move(face));
     }
     const auto isVrinda = [](const VrindaFace& face) { return EqualNoCase(face.valueName, kVrindaValueName); };
@@ -108,6 +110,7 @@ std::vector<VrindaFace> FindVrindaFaces(Registry& registry, FontFiles& files) {
     std::stable_partition(faces.begin(), faces.end(), isVrinda);
 
     const std::wstring fontsFolder = files.FontsFolder();
-    for (VrindaFace& face : faces) Locate(face, fontsFolder, files);
+    for (VrindaFace& face : faces)
+        if (!face.unreadable) Locate(face, fontsFolder, files);
     return faces;
 }

@@ -13,6 +13,9 @@ struct VrindaFace {
     std::wstring valueName;   // in the Fonts key, e.g. "Vrinda Bold (TrueType)"
     bool inFontsKey = false;  // the value exists (it may be empty)
     std::wstring registered;  // the value's data; empty once taken out of service
+    // The value could not be read: its file is not known, so nothing of the
+    // face is looked for or changed.
+    bool unreadable = false;
     std::wstring file;        // the file name, or the path it was registered by; empty when unknown
     std::wstring fontFile;    // where that file lies; empty when unknown
     std::wstring backup;      // its fixed backup path on C:; empty for a file outside the fonts folder
@@ -36,5 +39,6 @@ inline constexpr std::wstring_view kVrindaValueName = L"Vrinda (TrueType)";
 
 // Every face the Fonts key registers for the family Vrinda, Vrinda itself
 // first, each with its file and backup. Vrinda itself is always there,
-// registered or not, by its standard file name.
+// registered or not, by its standard file name, unless its registration
+// could not be read.
 std::vector<VrindaFace> FindVrindaFaces(Registry& registry, FontFiles& files);

@@ -15,6 +15,10 @@ namespace {
 using namespace SubstituteSettings;
 
 const std::wstring kBackup = L"C:\\Vrinda.ttf";
+const std::wstring kSubstituteUnread =
+    L"Error: HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes [Vrinda] could not be "
+    L"read, so Glyphor left it and what depends on it alone: it did not set HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\"
+    L"Windows NT\\CurrentVersion\\FontSubstitutes [Vrinda].\n";
 
 // A Bengali Windows 7 as the window's tests start it: Vrinda registered and
 // in the fonts folder, no backup, Likhan installed.
@@ -97,6 +101,10 @@ TEST_F(Cli, ExitCodesTellTheDeploymentEngineWhatHappened) {
              c.OpenEdge();
          },
          {L"restore"}, 32, L"not given back: close it and run glyphor-cli restore again.\n"},
+        {"a substitute that cannot be read is left, named, and fails the run once the rest is done",
+         [](SeededRig& c) { c.registry.RefuseReads(L"Vrinda"); }, {L"fix", L"Likhan"}, 1, kSubstituteUnread},
+        {"a dry run says the same of it", [](SeededRig& c) { c.registry.RefuseReads(L"Vrinda"); },
+         {L"restore", L"--dry-run"}, 1, kSubstituteUnread},
         {"a profile that cannot be read fails the run once the rest is done",
          [](SeededRig& c) { c.AddChromiumProfile(L"Google\\Chrome\\User Data", L"Default", "{\"a\":"); },
          {L"fix", L"Likhan", L"--browsers"}, 1, L"were left as they were: Glyphor cannot read C:\\Users\\Ana"},

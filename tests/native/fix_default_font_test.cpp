@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "repair/render_plan.h"
+#include "repair/run_repair.h"
 #include "repair_fakes.h"
 
 namespace {
@@ -304,4 +306,51 @@ TEST_F(Fix, SaysARestartIsNeededWhenWindowsCannotOfferOne) {
     Press(L"Likhan");
     EXPECT_EQ(log.back(), L"Message [Glyphor " GLYPHOR_VERSION L"] (information) Windows could not show its restart prompt. "
                           L"Restart Windows yourself to apply the change.");
+}
+
+// A value that may exist but cannot be read is not taken for a missing one:
+// what would change it, or is worked out from it, is refused and named
+// before anything is done, the rest goes ahead, and the dry run says the same.
+TEST_F(Fix, RefusesWhatDependsOnAValueItCannotReadAndDoesTheRest) {
+    const std::wstring hklm = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\";
+    struct Case {
+        std::wstring name;  // the value whose reads fail
+        std::wstring path;  // as it is named
+        CallLog after;      // what the fix does after naming it
+    };
+    const Case cases[] = {
+        {L"Vrinda", hklm + L"FontSubstitutes [Vrinda]",
+         {L"Unregister Vrinda.ttf", L"BroadcastFontChange", kAnnouncement,
+          L"Move C:\\windows\\Fonts\\Vrinda.ttf -> C:\\Vrinda.ttf", L"Delete C:\\windows\\Fonts\\Vrinda.ttf",
+          L"Set Vrinda (TrueType)", L"Set IEFixedFontName", L"Set IEPropFontName",
+          L"Caption Default Font is - cannot be read", L"Restart "}},
+        // Its file is not known, so the face stays in service, file and all.
+        {L"Vrinda (TrueType)", hklm + L"Fonts [Vrinda (TrueType)]",
+         {L"Set Vrinda", L"Set IEFixedFontName", L"Set IEPropFontName", L"Caption Default Font is - Likhan",
+          L"Restart Your default font has been changed to Likhan.\r\n"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.name));
+        FixRig fix;
+        fix.window.internetExplorer = true;
+        fix.registry.RefuseReads(c.name);
+        const std::wstring refusal = c.path + L" could not be read, so Glyphor left it and what depends on it alone: it "
+                                              L"did not set " + c.path + L".";
+        const std::wstring box = L"Message [Glyphor " GLYPHOR_VERSION L"] (error) " + refusal;
+
+        const auto dry = RunFix(fix.Services(), {L"Likhan", true}, {fix.asking, {}, false});
+        ASSERT_TRUE(dry);
+        EXPECT_EQ(fix.log, CallLog{box});
+        const std::wstring shown = RenderPlan(dry->steps);
+        EXPECT_NE(shown.find(L"5.00\r\n\r\n; " + refusal + L"\r\n"), std::wstring::npos) << testing::PrintToString(shown);
+        EXPECT_EQ(shown.find(L"\"" + c.name + L"\"="), std::wstring::npos) << testing::PrintToString(shown);
+
+        fix.log.clear();
+        fix.Press(L"Likhan");
+        CallLog expected{box};
+        expected.insert(expected.end(), c.after.begin(), c.after.end());
+        EXPECT_EQ(fix.log, expected);
+        EXPECT_TRUE(std::none_of(fix.registry.writes.begin(), fix.registry.writes.end(),
+                                 [&](const auto& write) { return write.name == c.name; }));
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "repair/describe_refusals.h"
 #include "repair/fix_default_font.h"
 #include "repair/restore_default_font.h"
 #include "repair_fakes.h"
@@ -129,11 +130,11 @@ TEST_F(Links, ASubstituteNamingVrindaInAnyCaseMadeNoLink) {
     for (const std::wstring face : {L"Vrinda", L"VRINDA", L"vrinda"}) {
         registry.Put(SubstituteSettings::kSubstitute.root, SubstituteSettings::kSubstitute.path,
                      SubstituteSettings::kSubstitute.name, mRegistry::TextValue(face));
-        EXPECT_EQ(EarlierLinkEntry(registry), L"") << testing::PrintToString(face);
+        EXPECT_EQ(EarlierLinkEntry(registry).text, L"") << testing::PrintToString(face);
     }
     registry.Put(SubstituteSettings::kSubstitute.root, SubstituteSettings::kSubstitute.path,
                  SubstituteSettings::kSubstitute.name, mRegistry::TextValue(L"Likhan"));
-    EXPECT_EQ(EarlierLinkEntry(registry), L"LikhanNormal.ttf,Likhan");
+    EXPECT_EQ(EarlierLinkEntry(registry).text, L"LikhanNormal.ttf,Likhan");
 }
 
 TEST_F(Links, FixItWritesNoLinkAndTakesOutAnEarlierFixsOwn) {
@@ -196,4 +197,34 @@ TEST_F(Links, FromWindows8OnTheFixSaysWhatItReachesInOneBoxFromWhatWasMeasured) 
             EXPECT_NE(log.end()[-2].find(c.says), std::wstring::npos) << c.name << log.end()[-2];
         }
     }
+}
+
+// What a list becomes is not known when the list, or the substitute that
+// names the earlier fix's face, cannot be read: that list's write is refused
+// and a list that can be read is relinked only while the entries are known.
+TEST_F(Links, AListOrSubstituteThatCannotBeReadIsLeftAsItWas) {
+    const std::wstring key = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\";
+    const std::wstring segoe = key + L"FontLink\\SystemLink [Segoe UI]", tahoma = key + L"FontLink\\SystemLink [Tahoma]",
+                       substitute = key + L"FontSubstitutes [Vrinda]";
+    const std::wstring alone = L" could not be read, so Glyphor left it and what depends on it alone: it did not set ";
+    Fix(L"Likhan");
+    const Entries tahomaLinks = Linked(L"Tahoma");
+
+    registry.RefuseReads(L"Tahoma");
+    const plan::Plan fix = PlanFix(ObserveFix(Services(), {L"Jamrul"}), {L"Jamrul", false, false, true});
+    EXPECT_EQ(DescribeRefusals(fix), std::vector<std::wstring>{tahoma + alone + tahoma + L"."});
+    ApplyPlan(fix, Targets());
+    EXPECT_EQ(Linked(L"Tahoma"), tahomaLinks);
+    EXPECT_EQ(Linked(L"Segoe UI"), (Entries{L"TAHOMA.TTF,Tahoma", L"MSGOTHIC.TTC,MS UI Gothic", L"JamrulNormal.ttf,Jamrul",
+                                            L"NIRMALA.TTF,Nirmala UI", L"SEGUISYM.TTF,Segoe UI Symbol"}));
+
+    registry.unreadable.clear();
+    registry.RefuseReads(L"Vrinda");
+    const Entries segoeLinks = Linked(L"Segoe UI");
+    const plan::Plan restore = PlanRestore(ObserveRestore(Services()), {});
+    EXPECT_EQ(DescribeRefusals(restore), std::vector<std::wstring>{substitute + alone + segoe + L" or set " + tahoma +
+                                                                   L" or set " + substitute + L"."});
+    ApplyPlan(restore, Targets());
+    EXPECT_EQ(Linked(L"Segoe UI"), segoeLinks);
+    EXPECT_EQ(Linked(L"Tahoma"), tahomaLinks);
 }

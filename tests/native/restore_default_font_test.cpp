@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "repair/fix_default_font.h"
+#include "repair/render_plan.h"
+#include "repair/run_repair.h"
 #include "repair_fakes.h"
 
 namespace {
@@ -161,4 +163,28 @@ TEST_F(Restore, FailedSubstituteWriteIsReportedAndOffersNoRestart) {
     EXPECT_EQ(log, (CallLog{L"Set Vrinda",
                             L"Message [Glyphor " GLYPHOR_VERSION L"] (error) The default font could not be changed back to Vrinda.\r\n"
                             L"Windows did not let Glyphor save the font substitution in the registry."}));
+}
+
+// Whether the fix emptied a registration that cannot be read is not known,
+// so it is not given back: that is refused and named first, the rest goes
+// ahead, and the dry run says the same.
+TEST_F(Restore, RefusesToGiveBackARegistrationItCannotRead) {
+    files.protectedFiles = {kFakeFontFile};
+    FixFirst();
+    registry.RefuseReads(L"Vrinda (TrueType)");
+    const std::wstring path = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts [Vrinda (TrueType)]";
+    const std::wstring refusal =
+        path + L" could not be read, so Glyphor left it and what depends on it alone: it did not set " + path + L".";
+    const std::wstring box = L"Message [Glyphor " GLYPHOR_VERSION L"] (error) " + refusal;
+
+    const RepairRun dry = RunRestore(Services(), {true}, {asking, {}, false});
+    EXPECT_EQ(log, CallLog{box});
+    const std::wstring shown = RenderPlan(dry.steps);
+    EXPECT_NE(shown.find(L"5.00\r\n\r\n; " + refusal + L"\r\n"), std::wstring::npos) << testing::PrintToString(shown);
+    EXPECT_EQ(shown.find(L"\"Vrinda (TrueType)\"="), std::wstring::npos) << testing::PrintToString(shown);
+
+    log.clear();
+    Run();
+    EXPECT_EQ(log, (CallLog{box, L"Set Vrinda", L"Set IEFixedFontName", L"Set IEPropFontName", kInstallMessage, kRestart}));
+    EXPECT_EQ(*Registration(L"Vrinda (TrueType)"), mRegistry::TextValue(L""));
 }
