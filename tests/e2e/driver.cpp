@@ -161,7 +161,7 @@ bool ClickOnDisplay(POINT screen) {
     // display, and gives back no process to wait on: the caller waits for
     // what the click does.
     std::wstring command = L"\"Z:\\usr\\bin\\xdotool\" mousemove --sync " + std::to_wstring(screen.x) + L" " +
-                           std::to_wstring(screen.y) + L" click 1";
+                           std::to_wstring(screen.y) + L" click 1 mousemove 0 0";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};

@@ -154,8 +154,9 @@ TEST_F(HighDpi, AboutWindowIsHalfAgainAsLargeAndEscGivesTheMainWindowBack) {
 TEST_F(HighDpi, EachListEntryShowsTheBengaliSampleInItsOwnFamily) {
     const HWND combo = ChildById(glyphor.window, ControlId::comFont);
     // The list is dropped by a click on its button, once the window is on
-    // the display there: a CB_SHOWDROPDOWN sent to a window Wine has not
-    // yet seen mapped drops the list under it on the screen.
+    // the display there (bare, the display is black): a CB_SHOWDROPDOWN that
+    // reaches Glyphor before it has taken in the display's news of its
+    // window's mapping leaves the list under the window on the screen.
     const RECT field = ScreenRect(combo);
     const ScreenExpectation onDisplay{"the combo box drawn over the bare display",
                                       [](const ScreenImage& shown, std::string& measured) {
