@@ -156,6 +156,21 @@ void ClickAt(POINT screen) {
     SendInput(3, input, sizeof(INPUT));
 }
 
+bool ClickOnDisplay(POINT screen) {
+    // Wine starts a Linux program named by its path on this session's
+    // display, and gives back no process to wait on: the caller waits for
+    // what the click does.
+    std::wstring command = L"\"Z:\\usr\\bin\\xdotool\" mousemove --sync " + std::to_wstring(screen.x) + L" " +
+                           std::to_wstring(screen.y) + L" click 1 mousemove 0 0";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return false;
+    const unique_handle process(info.hProcess), thread(info.hThread);
+    return true;
+}
+
 void PressKey(WORD key, bool shift) {
     std::vector<INPUT> input;
     const auto add = [&](WORD code, DWORD flags) {

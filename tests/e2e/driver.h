@@ -75,6 +75,16 @@ void Click(HWND button);
 // the input queue as a person's mouse gives it: the window under the pointer
 // gets it, unless that window takes no input.
 void ClickAt(POINT screen);
+// A click of the left mouse button given to the X display itself (by
+// xdotool), as a person's mouse gives it: the program takes it in after
+// everything the display told it before, its window's mapping among them.
+// ClickAt's input reaches the program's queue directly and can overtake
+// that mapping; Wine, taking the mapping in later, raises the window over
+// whatever it showed meanwhile, such as a dropped list. The pointer then
+// goes to the screen's corner, so that no tool tip of the window clicked
+// opens over what the click showed. True when xdotool started; what the
+// click does is for the caller to wait for.
+bool ClickOnDisplay(POINT screen);
 // A real press and release of a key through the input queue, with Shift
 // held when asked; the window with the keyboard focus gets it.
 void PressKey(WORD key, bool shift = false);

@@ -153,7 +153,20 @@ TEST_F(HighDpi, AboutWindowIsHalfAgainAsLargeAndEscGivesTheMainWindowBack) {
 
 TEST_F(HighDpi, EachListEntryShowsTheBengaliSampleInItsOwnFamily) {
     const HWND combo = ChildById(glyphor.window, ControlId::comFont);
-    Send(combo, CB_SHOWDROPDOWN, TRUE);
+    // The list is dropped by a click on its button, once the window is on
+    // the display there (bare, the display is black): a CB_SHOWDROPDOWN that
+    // reaches Glyphor before it has taken in the display's news of its
+    // window's mapping leaves the list under the window on the screen.
+    const RECT field = ScreenRect(combo);
+    const ScreenExpectation onDisplay{"the combo box drawn over the bare display",
+                                      [](const ScreenImage& shown, std::string& measured) {
+                                          const int drawn = shown.CountOtherThan(0x000000);
+                                          measured = std::to_string(drawn) + " pixels other than the bare display's";
+                                          return drawn > 0;
+                                      }};
+    ASSERT_TRUE(WaitForScreen([&] { return field; }, onDisplay, L"combo-shown", 5s));
+    ASSERT_TRUE(ClickOnDisplay({field.right - TwipsToPixels(120, kDpi), (field.top + field.bottom) / 2}))
+        << "xdotool did not start";
     HWND list = nullptr;
     ASSERT_TRUE(WaitUntil(5s, [&] {
         for (HWND window : TopLevelWindowsOf(glyphor.program.pid()))

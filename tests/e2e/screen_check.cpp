@@ -42,8 +42,14 @@ std::wstring EvidencePath(const std::wstring& what) {
     if (!measured.empty()) failure << "; measured " << measured;
     if (image.width == 0) return failure << "; the area could not be read";
     const std::wstring path = EvidencePath(what);
-    if (SaveBitmap(image, path)) return failure << "; what the screen showed is in " << Narrow(path);
-    return failure << "; what the screen showed could not be kept";
+    if (!SaveBitmap(image, path)) return failure << "; what the screen showed could not be kept";
+    failure << "; what the screen showed is in " << Narrow(path);
+    // The whole screen tells what covered the area, and where the window went.
+    const ScreenImage screen =
+        CaptureScreen(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    const std::wstring screenPath = EvidencePath(what + L"-whole-screen");
+    if (screen.width > 0 && SaveBitmap(screen, screenPath)) failure << ", the whole screen in " << Narrow(screenPath);
+    return failure;
 }
 
 }  // namespace driver

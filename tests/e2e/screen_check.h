@@ -21,8 +21,9 @@ struct ScreenExpectation {
 // Captures the area (asked again at each try, as a window may move) until
 // the expectation holds, and gives the last capture back in seen. When the
 // time runs out, that capture is kept among the run's artefacts as
-// "Suite.Test-what.bmp", and the failure says what was expected, what was
-// measured and where the picture is.
+// "Suite.Test-what.bmp", the whole screen beside it as
+// "Suite.Test-what-whole-screen.bmp", and the failure says what was
+// expected, what was measured and where the pictures are.
 ::testing::AssertionResult WaitForScreen(const std::function<RECT()>& area, const ScreenExpectation& expectation,
                                          const std::wstring& what, std::chrono::milliseconds timeout,
                                          ScreenImage* seen = nullptr);
