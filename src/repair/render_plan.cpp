@@ -1,6 +1,8 @@
 #include "repair/render_plan.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
+#include <iterator>
 
 #include "common/text.h"
 #include "platform/registry_access.h"
@@ -19,10 +21,13 @@ std::wstring Escaped(std::wstring_view text) {
     return out;
 }
 
+// Lower-case hex, at least `digits` long. std::swprintf would link the C
+// library's whole printf machinery into the window's program.
 std::wstring Hex(unsigned number, int digits) {
-    wchar_t buffer[16];
-    std::swprintf(buffer, 16, L"%0*x", digits, number);
-    return buffer;
+    char buffer[8];
+    char* const end = std::to_chars(std::begin(buffer), std::end(buffer), number, 16).ptr;
+    const auto length = static_cast<int>(end - buffer);
+    return std::wstring(static_cast<std::size_t>(std::max(digits - length, 0)), L'0') + std::wstring(buffer, end);
 }
 
 // regedit's own form: hex(7):41,00,... with a backslash and two blanks
