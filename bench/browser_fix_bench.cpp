@@ -17,6 +17,7 @@
 
 #include "console_run.h"
 #include "platform/win32_special_folder_path.h"
+#include "median.h"
 
 using namespace driver;
 
@@ -43,11 +44,6 @@ double SecondsOf(const std::vector<std::wstring>& arguments) {
         std::exit(1);
     }
     return seconds;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "app/control_ids.h"
 #include "console_run.h"
 #include "driver.h"
+#include "median.h"
 
 using namespace driver;
 
@@ -61,11 +62,6 @@ std::optional<Press> PressFixIt() {
         }
         Answer(box.window, GetDlgItem(box.window, IDYES) ? IDYES : IDOK);
     }
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 
 #include "driver.h"
 #include "prefix_fonts.h"
+#include "median.h"
 
 namespace {
 
@@ -76,12 +77,6 @@ std::optional<double> TimeStartUp(const Subject& subject, std::wstring* caption 
         return std::nullopt;
     }
     return elapsed;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 // Installs the font files of a folder of the build tree; false when one fails.
