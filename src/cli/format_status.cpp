@@ -27,6 +27,7 @@ std::optional<std::wstring> FindDefaultFace(const SystemStatus& status) {
 }
 
 std::wstring DescribeRegistration(const VrindaFace& face) {
+    if (face.unreadable) return L"registration cannot be read";
     if (!face.inFontsKey) return L"not registered";
     if (face.registered.empty()) return L"out of service (registration empty)";
     return L"registered as " + face.registered;
@@ -44,6 +45,7 @@ std::wstring DescribeBackup(const VrindaFace& face) {
 }
 
 std::wstring DescribeLinks(const FaceLinks& links) {
+    if (links.unreadable) return L"cannot be read";
     if (!links.present) return L"no links";
     if (links.entries.empty()) return L"empty";
     return std::to_wstring(links.entries.size()) + (links.entries.size() == 1 ? L" link" : L" links") +
@@ -67,9 +69,11 @@ std::wstring ExplainDefaultFont(const SystemStatus& status) {
                                     L"Windows keeps drawing with Vrinda.";
         break;
     case DefaultFontState::Unknown:
-        text = L"FontSubstitutes\\Vrinda cannot be read, so which face the text that asks for Vrinda gets is not "
-               L"known.";
-        return text;
+        if (status.substituteUnreadable)
+            return L"FontSubstitutes\\Vrinda cannot be read, so which face the text that asks for Vrinda gets is not "
+                   L"known.";
+        return *status.substitute + L" is set in place of Vrinda, but a Vrinda face's registration cannot be read, "
+                                    L"so whether it still keeps Windows drawing with Vrinda is not known.";
     }
     if (ClassifyDefaultFont(status) != DefaultFontState::Vrinda && status.version.FallsBackPastVrinda())
         text += L" On this Windows only programs that ask for Vrinda by name use it; the interface draws Bengali "
@@ -78,7 +82,9 @@ std::wstring ExplainDefaultFont(const SystemStatus& status) {
 }
 
 std::wstring FormatStatusText(const SystemStatus& status) {
-    std::wstring text = L"Default Bengali font: " + FindDefaultFace(status).value_or(L"cannot be read") + L"\n";
+    std::wstring text = L"Default Bengali font: " +
+                        FindDefaultFace(status).value_or(status.substituteUnreadable ? L"cannot be read" : L"not known") +
+                        L"\n";
     text += status.substitute           ? L"  FontSubstitutes\\Vrinda = \"" + *status.substitute + L"\"\n"
             : status.substituteUnreadable ? L"  FontSubstitutes\\Vrinda cannot be read\n"
                                           : L"  FontSubstitutes\\Vrinda is not set\n";
@@ -125,7 +131,9 @@ std::wstring FormatStatusJson(const SystemStatus& status) {
         json.Key(L"valueName").String(face.valueName);
         json.Key(L"inFontsKey").Bool(face.inFontsKey);
         json.Key(L"registered").String(face.registered);
-        json.Key(L"inService").Bool(IsInService(face));
+        json.Key(L"registrationReadable").Bool(!face.unreadable);
+        json.Key(L"inService");
+        face.unreadable ? json.Null() : json.Bool(IsInService(face));
         json.Key(L"file");
         face.fontFile.empty() ? json.Null() : json.String(face.fontFile);
         json.Key(L"fileInFolder").Bool(face.fileInFolder);
@@ -142,6 +150,7 @@ std::wstring FormatStatusJson(const SystemStatus& status) {
         json.BeginObject();
         json.Key(L"face").String(links.face);
         json.Key(L"present").Bool(links.present);
+        json.Key(L"readable").Bool(!links.unreadable);
         json.Key(L"entries").BeginArray();
         for (const std::wstring& entry : links.entries) json.String(entry);
         json.EndArray();

@@ -20,9 +20,11 @@ SystemStatus ObserveStatus(Registry& registry, FontFiles& files, const WindowsVe
     for (const std::wstring_view face : kInterfaceFaces) {
         FaceLinks links;
         links.face = face;
-        if (auto entries = ReadLinkEntries(registry, face).entries) {
+        LinkEntries read = ReadLinkEntries(registry, face);
+        links.unreadable = read.unreadable;
+        if (read.entries) {
             links.present = true;
-            links.entries = std::move(*entries);
+            links.entries = std::move(*read.entries);
         }
         status.links.push_back(std::move(links));
     }
@@ -35,6 +37,9 @@ SystemStatus ObserveStatus(Registry& registry, FontFiles& files, const WindowsVe
 DefaultFontState ClassifyDefaultFont(const SystemStatus& status) {
     if (status.substituteUnreadable) return DefaultFontState::Unknown;
     if (!status.substitute || status.substitute->empty() || EqualNoCase(*status.substitute, L"Vrinda")) return DefaultFontState::Vrinda;
-    return std::any_of(status.faces.begin(), status.faces.end(), IsInService) ? DefaultFontState::Inactive
-                                                                              : DefaultFontState::Substituted;
+    if (std::any_of(status.faces.begin(), status.faces.end(), IsInService)) return DefaultFontState::Inactive;
+    // A face whose registration cannot be read may be in service still.
+    const bool unknownFace = std::any_of(status.faces.begin(), status.faces.end(),
+                                         [](const VrindaFace& face) { return face.unreadable; });
+    return unknownFace ? DefaultFontState::Unknown : DefaultFontState::Substituted;
 }

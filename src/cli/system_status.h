@@ -16,6 +16,7 @@ class Registry;
 struct FaceLinks {
     std::wstring face;
     bool present = false;              // the SystemLink value exists
+    bool unreadable = false;           // it may exist, but could not be read
     std::vector<std::wstring> entries;  // "FILE,Face", in order
 };
 

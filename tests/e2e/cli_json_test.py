@@ -30,14 +30,16 @@ class CliJson(unittest.TestCase):
         self.assertIn(status["default"]["state"], ["vrinda", "substituted", "inactive", "unknown"])
         self.assertGreaterEqual(len(status["vrindaFaces"]), 1)
         for face in status["vrindaFaces"]:
-            self.assertEqual(list(face), ["valueName", "inFontsKey", "registered", "inService", "file",
-                                          "fileInFolder", "fileProtected", "backup", "backupPresent"])
-            for flag in ("inFontsKey", "inService", "fileInFolder", "fileProtected", "backupPresent"):
+            self.assertEqual(list(face), ["valueName", "inFontsKey", "registered", "registrationReadable", "inService",
+                                          "file", "fileInFolder", "fileProtected", "backup", "backupPresent"])
+            for flag in ("inFontsKey", "registrationReadable", "inService", "fileInFolder", "fileProtected",
+                         "backupPresent"):
                 self.assertIsInstance(face[flag], bool)
         self.assertEqual([link["face"] for link in status["interfaceLinks"]],
                          ["Segoe UI", "Tahoma", "Microsoft Sans Serif", "MS Shell Dlg 2"])
         for link in status["interfaceLinks"]:
-            self.assertEqual(list(link), ["face", "present", "entries"])
+            self.assertEqual(list(link), ["face", "present", "readable", "entries"])
+            self.assertIsInstance(link["readable"], bool)
             self.assertTrue(all(isinstance(entry, str) for entry in link["entries"]))
         self.assertEqual(list(status["windows"]), ["major", "minor", "build"])
         self.assertTrue(all(isinstance(n, int) for n in status["windows"].values()))

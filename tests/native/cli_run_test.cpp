@@ -187,9 +187,9 @@ TEST_F(Cli, ExportRefusesAValueItCannotRead) {
     EXPECT_TRUE(system.written.empty());
 }
 
-// A substitute that cannot be read is not taken for a missing one, which
-// would say Vrinda is the default.
-TEST_F(Cli, StatusSaysASubstituteThatCannotBeReadCannotBeRead) {
+// A value that cannot be read is not taken for a missing one, which would
+// say Vrinda is the default, a face out of service or a face without links.
+TEST_F(Cli, StatusSaysWhatItCannotReadCannotBeRead) {
     registry.RefuseReads(L"Vrinda");
     ASSERT_EQ(Command({L"status"}), 0);
     EXPECT_TRUE(console.out.starts_with(L"Default Bengali font: cannot be read\n"
@@ -202,6 +202,21 @@ TEST_F(Cli, StatusSaysASubstituteThatCannotBeReadCannotBeRead) {
                                L"    \"state\": \"unknown\""),
               std::wstring::npos)
         << console.out;
+
+    SeededRig fixed;
+    ASSERT_EQ(fixed.Command({L"fix", L"Likhan"}), 3010);
+    fixed.registry.RefuseReads(L"Vrinda (TrueType)");
+    fixed.registry.RefuseReads(L"Tahoma");
+    ASSERT_EQ(fixed.Command({L"status"}), 0);
+    for (const std::wstring_view line : {L"Default Bengali font: not known\n",
+                                         L"  Vrinda (TrueType): registration cannot be read\n",
+                                         L"  Tahoma: cannot be read\n"})
+        EXPECT_NE(fixed.console.out.find(line), std::wstring::npos) << testing::PrintToString(line);
+    ASSERT_EQ(fixed.Command({L"status", L"--json"}), 0);
+    for (const std::wstring_view part : {L"\"registrationReadable\": false,\n      \"inService\": null,",
+                                         L"\"face\": \"Tahoma\",\n      \"present\": false,\n      \"readable\": false,",
+                                         L"\"state\": \"unknown\""})
+        EXPECT_NE(fixed.console.out.find(part), std::wstring::npos) << testing::PrintToString(part);
 }
 
 // Another program stored a substitute with line breaks in it, and a Fonts
