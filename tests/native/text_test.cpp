@@ -10,11 +10,8 @@ TEST(Text, NamesAreEqualButForCaseAsWindowsComparesThemOneUnitAtATime) {
     };
     const Case cases[] = {
         {"ASCII", L"Vrinda", L"VRINDA", true},
-        {"Latin-1", L"\u00C9ka", L"\u00E9KA", true},
+        // Every other unit is held against the system's own table under Wine (NameCase).
         {"Latin Extended-A, in pairs", L"\u0141\u0105", L"\u0142\u0104", true},
-        {"Greek final sigma is sigma", L"\u03C2", L"\u03A3", true},
-        {"Cyrillic", L"\u0416", L"\u0436", true},
-        {"fullwidth", L"\uFF21", L"\uFF41", true},
         {"sharp s is not SS: one unit is never two", L"\u00DF", L"SS", false},
         {"Bengali has no case", L"\u09B2\u09BF\u0996\u09A8", L"\u09B2\u09BF\u0996\u09A8", true},
         {"a surrogate is itself", L"\xD801\xDC28", L"\xD801\xDC00", false},

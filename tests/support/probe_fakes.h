@@ -55,16 +55,15 @@ private:
 };
 
 // A drawing as Uniscribe records one under Wine: each face created under the
-// next handle and selected, then the text drawn in the font of handle
-// `drawnWith` (1 for the first face; 0 for the last).
-inline std::vector<std::uint8_t> MetafileDrawing(const std::vector<std::wstring>& faces, std::uint32_t drawnWith = 0) {
+// next handle and selected, then the text drawn in the last.
+inline std::vector<std::uint8_t> MetafileDrawing(const std::vector<std::wstring>& faces) {
     MetafileBytes metafile;
     std::uint32_t handle = 0;
     for (const std::wstring& face : faces) {
         ++handle;
         metafile.Font(handle, face).Select(handle);
     }
-    if (handle != 0) metafile.Select(drawnWith == 0 ? handle : drawnWith).Text(10);
+    if (handle != 0) metafile.Text(10);
     return metafile.End();
 }
 
@@ -72,15 +71,10 @@ inline std::vector<std::uint8_t> MetafileDrawing(const std::vector<std::wstring>
 // whose family has no Bengali falls back to Vrinda; no DirectWrite fallback.
 class FakeFontDrawing final : public FontDrawing {
 public:
-    struct Recording {
-        std::vector<std::wstring> created;
-        std::uint32_t drawnWith = 0;  // the handle of the font the text was drawn in; 0 for the last
-    };
-
     std::wstring MessageFace() override { return messageFace; }
     std::vector<std::uint8_t> RecordText(std::wstring_view face, std::wstring_view) override {
         const auto it = recorded.find(std::wstring(face));
-        if (it != recorded.end()) return MetafileDrawing(it->second.created, it->second.drawnWith);
+        if (it != recorded.end()) return MetafileDrawing(it->second);
         const auto family = ResolveFamily(face);
         if (family && writesBengali.count(*family)) return MetafileDrawing({std::wstring(face)});
         return MetafileDrawing({std::wstring(face), fallback});
@@ -101,7 +95,7 @@ public:
     std::wstring fallback = L"Vrinda";
     std::set<std::wstring> writesBengali{L"Vrinda", L"Likhan", L"Nirmala UI"};
     // Faces whose drawing records other fonts than the face and the fallback.
-    std::map<std::wstring, Recording> recorded;
+    std::map<std::wstring, std::vector<std::wstring>> recorded;
     // Faces whose letters are drawn as another's; the rest each have their own.
     std::map<std::wstring, std::vector<std::uint8_t>> outlines;
     // Faces that resolve to another family (or to none); the rest are themselves.
